@@ -1,0 +1,83 @@
+// ペクル: a timed picture tile puzzle drill for pupils.
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+
+#include "drill/LevelSetup.h"
+#include "platform/PekuruApplication.h"
+#include "platform/SingleInstance.h"
+#include "platform/WidgetMessageService.h"
+#include "roster/namesel.h"
+#include "shell/ScreenManager.h"
+#include "shell/Settings.h"
+#include "shell/Startup.h"
+
+using namespace pekuru;
+
+int main(int argc, char** argv) {
+    PekuruApplication app(argc, argv);
+    PekuruApplication::setApplicationName(QStringLiteral("pekuru"));
+    PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
+    PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
+
+    const CommandLine cl = parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
+    if (!cl.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData());
+        return 2;
+    }
+    if (cl.showHelp) {
+        std::fputs(usageText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (cl.showVersion) {
+        std::printf("ペクル %s\n", PEKURU_VERSION);
+        return 0;
+    }
+
+    // An unattended run (automated checks) writes its messages to standard error instead of
+    // waiting for someone to close a box.
+    std::unique_ptr<MessageService> messages;
+    if (qEnvironmentVariableIntValue("PEKURU_UNATTENDED") == 1)
+        messages = std::make_unique<StderrMessageService>();
+    else
+        messages = std::make_unique<WidgetMessageService>();
+    app.setMessageService(messages.get());
+
+    auto state = std::make_unique<hensuu1>();
+    SystemClock clock;
+    MersenneRandom random;
+    ScreenManager screens;
+    SingleInstance instance(cl.programFolder);
+    AppContext context{*state, clock, random, *messages, screens, &instance};
+    screens.setContext(&context);
+
+    bool refused = false;
+    app.runGuarded([&] {
+        state->HaikeiColor = 0x808000;
+        設定読込(*state, cl.programFolder);
+        screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
+            auto* w = new namesel(c);
+            w->load();
+            return w;
+        });
+        screens.registerScreen(Screen::seisekitime1, [](AppContext& c) {
+            return makeBareScreen(c, QStringLiteral("seisekitime1"), QStringLiteral("成績"));
+        });
+        screens.registerScreen(Screen::MainFrm, [](AppContext& c) {
+            return makeBareScreen(c, QStringLiteral("MainFrm"), c.g.ProgTitle);
+        });
+        // namesel's load runs the single-instance test before the screen becomes visible.
+        auto* first = new namesel(context);
+        if (!first->load()) {
+            delete first;
+            refused = true;
+            return;
+        }
+        screens.adopt(Screen::namesel, first);
+        screens.show(Screen::namesel);
+    });
+    if (refused) return 1;
+    return app.exec();
+}

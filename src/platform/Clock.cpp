@@ -1,0 +1,33 @@
+#include "platform/Clock.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QTime>
+
+namespace pekuru {
+
+double SystemClock::secondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QDate SystemClock::today() const { return QDate::currentDate(); }
+
+std::uint32_t SystemClock::tickCount() const {
+    // Milliseconds since an arbitrary start, modulo 2^32 like the host's 32-bit tick counter.
+    static const qint64 base = QDateTime::currentMSecsSinceEpoch();
+    QElapsedTimer t;
+    t.start();
+    return std::uint32_t(t.msecsSinceReference() - base + 0x10000);
+}
+
+void FakeClock::advanceMs(std::int64_t ms) {
+    tick_ = std::uint32_t(tick_ + std::uint64_t(ms));
+    double s = seconds_ + double(ms) / 1000.0;
+    while (s >= 86400.0) {
+        s -= 86400.0;
+        today_ = today_.addDays(1);
+    }
+    seconds_ = s;
+}
+
+}  // namespace pekuru

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "shell/GlobalState.h"
+
+namespace pekuru {
+
+constexpr int kHomeRosterLimit = 3;
+constexpr int kRosterTextLength = 20;
+
+// The roster file and its temporary copy in the common folder.
+QString rosterPath(const hensuu1& g);
+QString rosterTempPath(const hensuu1& g);
+
+// Grade index G = (school year − birth year) − 6 and the texts derived from it.
+int gradeIndex(int nendo, int umare);
+QString gradeCode(int G);                  // "幼-" … "小1" … "大+", half-width digits
+std::optional<QString> gradeLabel(int G);  // "幼３", "小１" … "高１"; none outside 0..10
+QString GakunenMark(const Variant& G);     // "①" … "⑥", "Ⅰ" … "Ⅲ", else "　"
+
+// The school year: the calendar year, one less before the month in which the year begins.
+Integer schoolYear(QDate today, const Variant& nendoTuki);
+
+// Left-aligned, blank-padded or cut to `width` characters.
+QString fixedText(const QString& text, int width = kRosterTextLength);
+
+// One row of the name list, as the roster load yields it.
+struct ShownRow {
+    int row = 0;         // k: the row's place among the shown rows, from 1
+    MeiboRecord record;  // as stored in MeiboData(k)
+    int gradeIndex = 0;
+    QString gradeCode;
+};
+
+// The roster load: reads the whole roster file into the by-number lists and MeiboData, sets Nendo
+// and MeiboKazu, and returns the shown rows in file order. More than three shown rows end the
+// program with the home-use message; a bad value ends it with the run-time error report.
+std::vector<ShownRow> loadRoster(hensuu1& g, const Clock& clock);
+
+// 名簿ファイル処理: when the roster cannot be opened, its temporary copy takes its place. When neither
+// is there, the program cannot go on and says which files it looked for.
+void 名簿ファイル処理(const hensuu1& g);
+
+}  // namespace pekuru

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/MessageService.h"
+#include "platform/Random.h"
+#include "shell/GlobalState.h"
+#include "shell/Navigator.h"
+
+namespace pekuru {
+
+class SingleInstance;
+
+// What every screen is handed: the shared state and the host services. Made once in main (or in a
+// test, with fakes) and passed by reference; nothing here is global.
+struct AppContext {
+    hensuu1& g;
+    Clock& clock;
+    Random& random;
+    MessageService& messages;
+    Navigator& nav;
+    SingleInstance* instance = nullptr;  // the single-instance test of namesel; none in most tests
+};
+
+}  // namespace pekuru

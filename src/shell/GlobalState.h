@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Variant.h"
+#include "shell/Tables.h"
+
+namespace pekuru {
+
+using Integer = std::int16_t;  // a signed 16-bit integer
+using Long = std::int32_t;     // a signed 32-bit integer
+using Single = float;
+
+constexpr int kMaxLevelIndex = 35;
+constexpr int kMaxStudent = 5000;
+constexpr Long kNoTime = 99999;  // "no best yet" and "ended by time-over"
+
+// One roster row as loaded (fields in file order; the texts are fixed at 20 characters).
+struct MeiboRecord {
+    Integer Bangou = 0;
+    Integer Umare = 0;
+    Integer MeiboValue3 = 0;
+    Integer MeiboValue4 = 0;
+    QString Namae;
+    QString MeiboText2;
+    QString MeiboText3;
+};
+
+// The values that every screen and shared procedure works on. One instance lives for the run and
+// is handed by reference to whoever needs it; every value starts at zero or empty. The per-level
+// and per-student tables are allocated here, once.
+struct hensuu1 {
+    hensuu1();
+
+    // Folders, files and settings.
+    QString AppFolder;
+    QString KyoutuuFolder;
+    QString DataFolder;
+    QString OtoFolder;
+    QString ProgFolderName;
+    Variant FolderMode;
+    Integer FileNo = 0;
+    Long HaikeiColor = 0;
+    Integer MeiboMode = 0;
+    Variant NendoTuki;
+    QString KyoutuuName;
+    QString KyousituCode;
+    Variant MeiboOption;
+
+    // Per-level tables (0..35) and the level range.
+    Table1D<Long> GoukakuTime{0, kMaxLevelIndex};
+    Table1D<Long> SeigenTime{0, kMaxLevelIndex};
+    Table1D<Long> HituyouKaisuu{0, kMaxLevelIndex};
+    Table1D<Integer> HituyouKaisuu2{0, kMaxLevelIndex};
+    Table1D<Single> LevelPoint{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue6{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue7{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue8{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue9{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue10{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue11{0, kMaxLevelIndex};
+    Table1D<Variant> LevelValue12{0, kMaxLevelIndex};
+    Table1D<QString> LevelName{0, kMaxLevelIndex};
+    Table1D<Integer> LevelTimed{0, kMaxLevelIndex};
+    Integer LevelCount = 0;
+    Integer MaxLevel = 0;
+
+    // Program title and options.
+    QString ProgTitle;
+    Integer PrintOK = 0;
+
+    // Roster and the current student.
+    Table1D<MeiboRecord> MeiboData{0, kMaxStudent};
+    Table1D<Variant> MeiboFlag{0, 10000};
+    Integer MeiboKazu = 0;
+    std::vector<Variant> BangouList;  // by row, from 1 (entry 0 unused)
+    Table1D<QString> BangouNamae{0, kMaxStudent};
+    Table1D<Integer> BangouUmare{0, kMaxStudent};
+    Table1D<QString> BangouGakunen{0, kMaxStudent};
+    Integer Nendo = 0;
+    QString GakunenFilter;
+    Integer SeitoBangou = 0;
+    QString SeitoNamae;
+    QString SeitoGakunen;
+    Long KaisiTime = 0;
+    Integer LevelNo = 0;
+
+    // The drill.
+    Single StartTime = 0;
+    Long KeikaTime = 0;
+    Long BarMax = 0;
+    Integer MondaiSuu = 0;
+    Long SeikaiSuu = 0;
+    Integer SyuuryouFlag = 0;
+    Integer JikanGire = 0;
+    Integer KirokuChuu = 0;
+    Long KirokuTime = 0;
+    Integer GoukeiKaisuu = 0;
+
+    // Counts, points and bests, by roster number (0..5000) and level (0..35).
+    Table2D<Single> HonjituKaisuu{kMaxStudent, kMaxLevelIndex};
+    Table2D<Long> HonjituPoint{kMaxStudent, kMaxLevelIndex};
+    Table2D<Integer> RuikeiKaisuu{kMaxStudent, kMaxLevelIndex};
+    Table2D<Long> RuikeiPoint{kMaxStudent, kMaxLevelIndex};
+    Table2D<Integer> KikanKaisuuA{kMaxStudent, kMaxLevelIndex};
+    Table2D<Integer> KikanKaisuuB{kMaxStudent, kMaxLevelIndex};
+    Table2D<Long> KikanPointA{kMaxStudent, kMaxLevelIndex};
+    Table2D<Long> KikanPointB{kMaxStudent, kMaxLevelIndex};
+    Table2D<Long> JikoBest{kMaxStudent, kMaxLevelIndex};
+    Integer JikoBestFlag = 0;
+    Integer SaikouFlag = 0;
+    Integer KiteiClearFlag = 0;
+    Integer MaxLevelClear = 0;
+
+    // Printing.
+    Table2D<QString> TableData{1000, 100};
+    Long TableRows = 0;
+    Long TableCols = 0;
+    Table2D<QString> PrintCell{10, 1000};
+    Integer PrintRows = 0;
+    Integer PrintCols = 0;
+    std::vector<double> PrintColX;
+    Integer PrintFontSize = 0;
+    Integer PrintLayout = 0;
+    Integer PrintTateYoko = 0;
+    Integer PrinterOption = 0;
+    Integer PrintPanel = 0;
+    Integer PrintAuto = 0;
+};
+
+}  // namespace pekuru

@@ -1,0 +1,58 @@
+#include "shell/ScreenManager.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "platform/ProgramError.h"
+
+namespace pekuru {
+
+void ScreenManager::show(Screen screen) {
+    QWidget* w = loaded(screen);
+    if (!w) {
+        const auto f = factories_.find(screen);
+        if (f == factories_.end() || !context_)
+            throw ProgramError(ProgramError::SubscriptOutOfRange, QStringLiteral("画面 %1 が登録されていません。").arg(int(screen)));
+        w = f->second(*context_);
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        loaded_[screen] = w;
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void ScreenManager::unload(Screen screen) {
+    const auto it = loaded_.find(screen);
+    if (it == loaded_.end()) return;
+    if (QWidget* w = it->second) {
+        w->hide();
+        w->deleteLater();
+    }
+    loaded_.erase(it);
+}
+
+void ScreenManager::yieldToEvents() { QCoreApplication::processEvents(); }
+
+QWidget* ScreenManager::loaded(Screen screen) const {
+    const auto it = loaded_.find(screen);
+    return it == loaded_.end() ? nullptr : it->second.data();
+}
+
+QWidget* makeBareScreen(AppContext& context, const QString& objectName, const QString& caption) {
+    auto* w = new QWidget;
+    w->setObjectName(objectName);
+    w->setWindowTitle(context.g.ProgTitle);
+    auto* layout = new QVBoxLayout(w);
+    auto* label = new QLabel(caption, w);
+    label->setAlignment(Qt::AlignCenter);
+    QFont f = label->font();
+    f.setPointSize(28);
+    label->setFont(f);
+    layout->addWidget(label);
+    w->resize(1024, 768);
+    return w;
+}
+
+}  // namespace pekuru

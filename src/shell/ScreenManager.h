@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "shell/AppContext.h"
+
+namespace pekuru {
+
+// Creates screens when they are shown and deletes them when they are unloaded. Each screen is a
+// top-level window made by a factory registered for its name.
+class ScreenManager : public Navigator {
+public:
+    using Factory = std::function<QWidget*(AppContext&)>;
+
+    void setContext(AppContext* context) { context_ = context; }
+    void registerScreen(Screen screen, Factory factory) { factories_[screen] = std::move(factory); }
+
+    // Takes a screen that was made and loaded outside (the first one, whose load may refuse).
+    void adopt(Screen screen, QWidget* widget) { loaded_[screen] = widget; }
+    void show(Screen screen) override;
+    void unload(Screen screen) override;
+    void yieldToEvents() override;
+
+    // The screen if it is loaded, else null.
+    QWidget* loaded(Screen screen) const;
+
+private:
+    AppContext* context_ = nullptr;
+    std::map<Screen, Factory> factories_;
+    std::map<Screen, QPointer<QWidget>> loaded_;
+};
+
+// A plain window with a caption, for screens that later work fills in.
+QWidget* makeBareScreen(AppContext& context, const QString& objectName, const QString& caption);
+
+}  // namespace pekuru

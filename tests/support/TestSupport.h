@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace pekuru::test {
+
+// Writes `text` as CP932 (LF turned into CR LF unless `keepLineEnds`), creating folders as needed.
+void writeCp932(const QString& path, const QString& text, bool keepLineEnds = false);
+void writeBytes(const QString& path, const QByteArray& bytes);
+QByteArray readBytes(const QString& path);
+
+// A classroom laid out as in real use: a common folder with the program folder "tiles" inside it
+// and 音フォルダ beside it, holding valid settings, a level table of four lines and a roster.
+class Classroom {
+public:
+    Classroom();
+    bool isValid() const { return dir_.isValid(); }
+
+    QString common() const;          // …/classroom (no trailing separator)
+    QString programFolder() const;   // …/classroom/tiles
+    QString commonFile(const QString& name) const { return common() + QLatin1Char('/') + name; }
+    QString programFile(const QString& name) const { return programFolder() + QLatin1Char('/') + name; }
+
+    void writeSettings(const QString& firstValue = QStringLiteral("0"));
+    void writeCommon(const QString& text);
+    void writeLevelTable(const QString& text);
+    void writeRoster(const QString& text);
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace pekuru::test
