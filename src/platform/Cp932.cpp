@@ -39,7 +39,7 @@ QString decode(const QByteArray& bytes, const QString& file) {
         lineStart = lineEnd + 1;
     }
     throw ProgramError(ProgramError::InvalidCharacter,
-                       QStringLiteral("%1 に シフトJIS (CP932) として読めない文字があります。")
+                       QStringLiteral("%1に シフトJIS (CP932) として読めない文字があります。")
                            .arg(describePlace(file, lineOfOffset(bytes, lineStart))));
 }
 
@@ -70,7 +70,7 @@ QByteArray encode(const QString& text, const QString& file) {
     const QString bad = firstUnencodable(text);
     const int line = 1 + int(text.left(text.indexOf(bad)).count(QLatin1Char('\n')));
     throw ProgramError(ProgramError::InvalidCharacter,
-                       QStringLiteral("%1 に書こうとした文字「%2」(%3) は シフトJIS (CP932) で表せません。")
+                       QStringLiteral("%1に書こうとした文字「%2」(%3) は シフトJIS (CP932) で表せません。")
                            .arg(describePlace(file, line), bad, codePoint(bad)));
 }
 

@@ -63,7 +63,7 @@ int FreeFormatReader::nextLine() {
 FreeValue FreeFormatReader::next() {
     if (atEnd()) {
         throw ProgramError(ProgramError::InputPastEnd,
-                           QStringLiteral("%1 で値が足りません: ファイルの終わりを越えて読もうとしました。")
+                           QStringLiteral("%1で値が足りません: ファイルの終わりを越えて読もうとしました。")
                                .arg(describePlace(fileName_, line_)));
     }
     skipBlanks();
@@ -75,7 +75,7 @@ FreeValue FreeFormatReader::next() {
         const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
         if (close < 0) {
             throw ProgramError(ProgramError::InputPastEnd,
-                               QStringLiteral("%1 の値 %2 に閉じる「\"」がありません。")
+                               QStringLiteral("%1の値 %2 に閉じる「\"」がありません。")
                                    .arg(describePlace(fileName_, value.line), text_.mid(pos_, 30)));
         }
         value.text = text_.mid(pos_ + 1, close - pos_ - 1);
@@ -114,7 +114,7 @@ double FreeFormatReader::toNumber(const FreeValue& v, const QString& expected) c
     const auto n = parseDecimal(v.text);
     if (!n) {
         throw ProgramError(ProgramError::TypeMismatch,
-                           QStringLiteral("%1 の値「%2」は数ではありません (%3 が必要です)。")
+                           QStringLiteral("%1の値「%2」は数ではありません (%3 が必要です)。")
                                .arg(describePlace(fileName_, v.line), v.text, expected));
     }
     return *n;
@@ -127,7 +127,7 @@ std::int64_t FreeFormatReader::toInteger(const FreeValue& v, std::int64_t low, s
     const double rounded = std::nearbyint(n);
     if (!(rounded >= double(low) && rounded <= double(high))) {
         throw ProgramError(ProgramError::Overflow,
-                           QStringLiteral("%1 の値「%2」は範囲外です (%3: %4 から %5 まで)。")
+                           QStringLiteral("%1の値「%2」は範囲外です (%3: %4 から %5 まで)。")
                                .arg(describePlace(fileName_, v.line), v.text, expected)
                                .arg(low)
                                .arg(high));
@@ -149,7 +149,7 @@ float FreeFormatReader::toSingle(const FreeValue& v) const {
     const QString expected = QStringLiteral("単精度実数");
     const double n = toNumber(v, expected);
     if (std::fabs(n) > double(std::numeric_limits<float>::max())) {
-        throw ProgramError(ProgramError::Overflow, QStringLiteral("%1 の値「%2」は範囲外です (%3)。")
+        throw ProgramError(ProgramError::Overflow, QStringLiteral("%1の値「%2」は範囲外です (%3)。")
                                                        .arg(describePlace(fileName_, v.line), v.text, expected));
     }
     return float(n);

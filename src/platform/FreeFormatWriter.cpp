@@ -16,7 +16,7 @@ void FreeFormatWriter::separator() {
 FreeFormatWriter& FreeFormatWriter::text(const QString& value) {
     if (value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'))) {
         throw ProgramError(ProgramError::InvalidCharacter,
-                           QStringLiteral("%1 に書こうとした文字列「%2」には「\"」か改行が含まれていて、書けません。")
+                           QStringLiteral("%1に書こうとした文字列「%2」には「\"」か改行が含まれていて、書けません。")
                                .arg(describePlace(fileName_, line_), value));
     }
     separator();

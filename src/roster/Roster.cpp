@@ -54,7 +54,7 @@ constexpr int kFields = 8;
 
 [[noreturn]] void wrongFieldCount(const QString& path, int line, int found) {
     throw ProgramError(ProgramError::InputPastEnd,
-                       QStringLiteral("%1 には値が %2 個あります。名簿の 1 行には 8 個の値 (番号, 生まれ年, 数, 数, "
+                       QStringLiteral("%1には値が %2 個あります。名簿の 1 行には 8 個の値 (番号, 生まれ年, 数, 数, "
                                       "\"名前\", 表示, \"文字\", \"文字\") が必要です。")
                            .arg(describePlace(path, line))
                            .arg(found));
@@ -87,7 +87,7 @@ std::vector<ShownRow> loadRoster(hensuu1& g, const Clock& clock) {
         r.Bangou = in.toInt16(v[0]);
         if (r.Bangou < 0 || r.Bangou > kMaxStudent) {
             throw ProgramError(ProgramError::SubscriptOutOfRange,
-                               QStringLiteral("%1 の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
+                               QStringLiteral("%1の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
                                    .arg(describePlace(path, v[0].line), v[0].text)
                                    .arg(kMaxStudent));
         }

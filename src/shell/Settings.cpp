@@ -61,13 +61,13 @@ void readLevelTable(hensuu1& g, const QString& path) {
             const bool last = c == 11;
             if (v[c].endsLine && !last) {
                 throw ProgramError(ProgramError::InputPastEnd,
-                                   QStringLiteral("%1 には値が %2 個しかありません。1 行に 12 個の値が必要です。")
+                                   QStringLiteral("%1には値が %2 個しかありません。1 行に 12 個の値が必要です。")
                                        .arg(describePlace(path, line))
                                        .arg(c + 1));
             }
             if (!v[c].endsLine && last) {
                 throw ProgramError(ProgramError::TypeMismatch,
-                                   QStringLiteral("%1 には値が 12 個より多くあります。1 行に 12 個の値が必要です。")
+                                   QStringLiteral("%1には値が 12 個より多くあります。1 行に 12 個の値が必要です。")
                                        .arg(describePlace(path, line)));
             }
         }
@@ -83,7 +83,7 @@ void readLevelTable(hensuu1& g, const QString& path) {
         const std::int64_t fivefold = std::int64_t(g.SeigenTime[level]) * 5;
         if (g.SeigenTime[level] < 0 || fivefold > std::numeric_limits<std::int32_t>::max()) {
             throw ProgramError(ProgramError::Overflow,
-                               QStringLiteral("%1 の制限時間 (2 番目の値)「%2」は使えません: 0 以上 %3 以下にしてください。")
+                               QStringLiteral("%1の制限時間 (2 番目の値)「%2」は使えません: 0 以上 %3 以下にしてください。")
                                    .arg(describePlace(path, line), v[1].text)
                                    .arg(std::numeric_limits<std::int32_t>::max() / 5));
         }
@@ -110,7 +110,7 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
         g.NendoTuki = FreeFormatReader::toVariant(month);
         if (!g.NendoTuki.toNumber()) {
             throw ProgramError(ProgramError::TypeMismatch,
-                               QStringLiteral("%1 の 1 番目の値「%2」は年度の始まる月 (1 から 12 の数) でなければなりません。")
+                               QStringLiteral("%1の 1 番目の値「%2」は年度の始まる月 (1 から 12 の数) でなければなりません。")
                                    .arg(describePlace(in.fileName(), month.line), month.text));
         }
         g.KyoutuuName = in.readText();
