@@ -1,0 +1,90 @@
+// The real program started as a process on a temporary classroom: it refuses a second copy on the
+// same folder, and a broken settings file ends it with the error report and a non-zero status.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+struct Program {
+    QTemporaryDir runtime;  // the session's runtime folder, where the instance lock lives
+    QProcess process;
+
+    void start(const QString& folder) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("PEKURU_UNATTENDED"), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PEKURU_PROGRAM), {QStringLiteral("--folder"), folder});
+        process.waitForStarted(10000);
+    }
+    void startSharing(const Program& other, const QString& folder) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("PEKURU_UNATTENDED"), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), other.runtime.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PEKURU_PROGRAM), {QStringLiteral("--folder"), folder});
+        process.waitForStarted(10000);
+    }
+    QString errors() { return QString::fromUtf8(process.readAllStandardError()); }
+};
+
+bool waitForLock(const QString& runtime) {
+    for (int i = 0; i < 200; ++i) {
+        if (!QDir(runtime).entryList({QStringLiteral("pekuru-*.lock")}, QDir::Files).isEmpty()) return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(StartupProcess, ASecondCopyOnTheSameFolderIsRefusedAndTheFirstRunsOn) {
+    pekuru::test::Classroom room;
+    Program first, second;
+    first.start(room.programFolder());
+    ASSERT_TRUE(waitForLock(first.runtime.path())) << first.errors().toStdString();
+
+    second.startSharing(first, room.programFolder());
+    ASSERT_TRUE(second.process.waitForFinished(20000));
+    EXPECT_EQ(second.process.exitCode(), 1);
+    const QString said = second.errors();
+    EXPECT_TRUE(said.contains(QStringLiteral("[注意] このプログラムと同じプログラムがすでに起動され"))) << said.toStdString();
+    EXPECT_EQ(first.process.state(), QProcess::Running);
+    first.process.kill();
+    first.process.waitForFinished(10000);
+}
+
+TEST(StartupProcess, ABrokenLevelTableEndsWithTheReportAndWritesNothing) {
+    pekuru::test::Classroom room;
+    room.writeLevelTable(QStringLiteral("60,120,100,5,1,0,0,7,1,0,0\n"));
+    const QStringList before = QDir(room.common()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    Program p;
+    p.start(room.programFolder());
+    ASSERT_TRUE(p.process.waitForFinished(20000));
+    EXPECT_EQ(p.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.process.exitCode(), 1);
+    const QString said = p.errors();
+    EXPECT_TRUE(said.contains(QStringLiteral("実行時エラー '62'"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("タイム回数データ.txt』の 1 行目"))) << said.toStdString();
+    EXPECT_EQ(QDir(room.common()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+TEST(StartupProcess, BothRosterFilesMissingIsReportedByName) {
+    pekuru::test::Classroom room;
+    QFile::remove(room.commonFile(QStringLiteral("生徒用名簿.txt")));
+    Program p;
+    p.start(room.programFolder());
+    ASSERT_TRUE(p.process.waitForFinished(20000));
+    EXPECT_EQ(p.process.exitCode(), 1);
+    EXPECT_TRUE(p.errors().contains(QStringLiteral("生徒用名簿temp.txt")));
+}
