@@ -8,7 +8,9 @@
 #include "drill/LevelSetup.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
+#include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
+#include "records/Results.h"
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
@@ -50,7 +52,9 @@ int main(int argc, char** argv) {
     MersenneRandom random;
     ScreenManager screens;
     SingleInstance instance(cl.programFolder);
-    AppContext context{*state, clock, random, *messages, screens, &instance};
+    EventLoopWaiter waiter(clock);
+    Results results(*state, clock, waiter);
+    AppContext context{*state, clock, random, *messages, screens, waiter, &results, &instance};
     screens.setContext(&context);
 
     bool refused = false;

@@ -13,11 +13,10 @@ double SystemClock::secondsSinceMidnight() const {
 QDate SystemClock::today() const { return QDate::currentDate(); }
 
 std::uint32_t SystemClock::tickCount() const {
-    // Milliseconds since an arbitrary start, modulo 2^32 like the host's 32-bit tick counter.
-    static const qint64 base = QDateTime::currentMSecsSinceEpoch();
+    // Milliseconds of the monotonic clock, modulo 2^32 like the host's 32-bit tick counter.
     QElapsedTimer t;
     t.start();
-    return std::uint32_t(t.msecsSinceReference() - base + 0x10000);
+    return std::uint32_t(t.msecsSinceReference());
 }
 
 void FakeClock::advanceMs(std::int64_t ms) {

@@ -9,6 +9,8 @@
 namespace pekuru {
 
 class SingleInstance;
+class Results;
+class Waiter;
 
 // What every screen is handed: the shared state and the host services. Made once in main (or in a
 // test, with fakes) and passed by reference; nothing here is global.
@@ -18,6 +20,8 @@ struct AppContext {
     Random& random;
     MessageService& messages;
     Navigator& nav;
+    Waiter& waiter;
+    Results* results = nullptr;          // the shared result file and its statistics
     SingleInstance* instance = nullptr;  // the single-instance test of namesel; none in most tests
 };
 

@@ -15,6 +15,7 @@ using Single = float;
 
 constexpr int kMaxLevelIndex = 35;
 constexpr int kMaxStudent = 5000;
+constexpr int kMaxRecordSlots = 20000;
 constexpr Long kNoTime = 99999;  // "no best yet" and "ended by time-over"
 
 // One roster row as loaded (fields in file order; the texts are fixed at 20 characters).
@@ -113,6 +114,16 @@ struct hensuu1 {
     Integer SaikouFlag = 0;
     Integer KiteiClearFlag = 0;
     Integer MaxLevelClear = 0;
+    Table1D<Long> LevelBest{0, kMaxLevelIndex};
+
+    // The newest records of the shared result file, in slots 1..RecordSuu (slot 0 stays empty).
+    Table1D<double> RecHiduke{0, kMaxRecordSlots};
+    Table1D<double> RecJikoku{0, kMaxRecordSlots};
+    Table1D<Integer> RecBangou{0, kMaxRecordSlots};
+    Table1D<Integer> RecLevel{0, kMaxRecordSlots};
+    Table1D<Long> RecTime{0, kMaxRecordSlots};
+    Long RecordSuu = 0;
+    Integer RetryCount = 0;
 
     // Printing.
     Table2D<QString> TableData{1000, 100};

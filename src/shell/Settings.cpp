@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "drill/LevelSetup.h"
+#include "platform/Cp932.h"
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"
 
@@ -123,7 +124,15 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
         g.KyousituCode = split.code;
         g.KyoutuuName = split.name;
     }
-    // 6.-8. The program's own folders.
+    // 6.-8. The program's own folders. The folder's name goes into every home-use record, which
+    // other programs read in Shift-JIS: a name that has no such form is refused here, before a
+    // record could be written wrongly.
+    if (!cp932::canEncode(f.ProgFolderName)) {
+        throw ProgramError(ProgramError::BadFileName,
+                           QStringLiteral("プログラムフォルダの名前「%1」には シフトJIS (CP932) で表せない文字「%2」があります。"
+                                          "フォルダの名前を変えてください。")
+                               .arg(f.ProgFolderName, cp932::firstUnencodable(f.ProgFolderName)));
+    }
     g.ProgFolderName = f.ProgFolderName;
     g.DataFolder = f.DataFolder;
     g.OtoFolder = f.OtoFolder;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace pekuru {
+
+// A file of fixed-size records shared by several copies of the program, possibly on several
+// computers over a network share. Appends run under an exclusive POSIX record lock (fcntl), which
+// NFS and SMB mounts honour; reads take no lock.
+class RecordFile {
+public:
+    enum class Status { Ok, Busy, NotFound, Failed };
+
+    RecordFile() = default;
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens for reading and writing, creating the file when it is missing. NotFound when its folder
+    // cannot be reached.
+    Status open(const QString& path);
+    // Takes the exclusive lock without waiting: Busy while another process holds it.
+    Status tryLock();
+    Status unlock();
+    // Length in bytes, read afresh (after the lock, so another copy's append is seen).
+    std::int64_t length();
+    // Writes `bytes` at `offset` whole and makes it durable before the lock is given up.
+    Status writeAt(std::int64_t offset, const QByteArray& bytes);
+    // Reads `count` bytes from `offset`; fewer at the end of the file.
+    QByteArray readAt(std::int64_t offset, std::int64_t count);
+    void close();
+
+    bool isOpen() const { return fd_ >= 0; }
+    // The last failure in words, from the host ("Permission denied", …).
+    const QString& errorText() const { return error_; }
+    int errorNumber() const { return errno_; }
+
+private:
+    Status fail(int err);
+
+    int fd_ = -1;
+    QString error_;
+    int errno_ = 0;
+};
+
+}  // namespace pekuru
