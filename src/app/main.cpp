@@ -11,6 +11,7 @@
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
 #include "records/Results.h"
+#include "app/ScreenRegistry.h"
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
@@ -61,17 +62,7 @@ int main(int argc, char** argv) {
     app.runGuarded([&] {
         state->HaikeiColor = 0x808000;
         設定読込(*state, cl.programFolder);
-        screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
-            auto* w = new namesel(c);
-            w->load();
-            return w;
-        });
-        screens.registerScreen(Screen::seisekitime1, [](AppContext& c) {
-            return makeBareScreen(c, QStringLiteral("seisekitime1"), QStringLiteral("成績"));
-        });
-        screens.registerScreen(Screen::MainFrm, [](AppContext& c) {
-            return makeBareScreen(c, QStringLiteral("MainFrm"), c.g.ProgTitle);
-        });
+        registerScreens(screens);
         // namesel's load runs the single-instance test before the screen becomes visible.
         auto* first = new namesel(context);
         if (!first->load()) {

@@ -9,6 +9,7 @@
 namespace pekuru {
 
 class SingleInstance;
+class CuePlayer;
 class Results;
 class Waiter;
 
@@ -22,7 +23,8 @@ struct AppContext {
     Navigator& nav;
     Waiter& waiter;
     Results* results = nullptr;          // the shared result file and its statistics
-    SingleInstance* instance = nullptr;  // the single-instance test of namesel; none in most tests
+    SingleInstance* instance = nullptr;
+    CuePlayer* cues = nullptr;           // the sound cues  // the single-instance test of namesel; none in most tests
 };
 
 }  // namespace pekuru

@@ -1,6 +1,6 @@
 #include "shell/ScreenManager.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -9,6 +9,18 @@
 namespace pekuru {
 
 void ScreenManager::show(Screen screen) {
+    // The next screen takes the place and size of the one in front, so the program feels like
+    // one window whose content changes.
+    QRect place;
+    Qt::WindowStates state = Qt::WindowNoState;
+    QWidget* front = QApplication::activeWindow();
+    for (const auto& [s, other] : loaded_) {
+        if (!other || !other->isVisible() || s == screen) continue;
+        if (!place.isValid() || other == front) {
+            place = other->geometry();
+            state = other->windowState();
+        }
+    }
     QWidget* w = loaded(screen);
     if (!w) {
         const auto f = factories_.find(screen);
@@ -17,6 +29,10 @@ void ScreenManager::show(Screen screen) {
         w = f->second(*context_);
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         loaded_[screen] = w;
+    }
+    if (place.isValid() && !w->isVisible()) {
+        w->setGeometry(place);
+        w->setWindowState(state);
     }
     w->show();
     w->raise();

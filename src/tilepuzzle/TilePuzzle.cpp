@@ -106,6 +106,7 @@ void TilePuzzle::newPicture() {
                                                           .arg(pictureFile_, reader.errorString()));
     }
     picture_ = std::move(image);
+    pieceRects_.clear();  // not cut yet
     cellHeight_ = double(picture_.height()) / board_.rows();
     cellWidth_ = double(picture_.width()) / board_.cols();
     tilesShown_ = true;
@@ -122,6 +123,7 @@ void TilePuzzle::cut() {
                                                 roundToInt16(cellWidth_), roundToInt16(cellHeight_));
         }
     }
+    ++cutGeneration_;
     board_.restore();
     label1_ = memoriseText();
     phase_ = Phase::Memorise;

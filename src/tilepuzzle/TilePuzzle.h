@@ -53,6 +53,8 @@ public:
     const QImage& picture() const { return picture_; }
     const QString& pictureFile() const { return pictureFile_; }
     QRect pieceRect(int piece) const { return pieceRects_.at(std::size_t(piece)); }
+    // Counts the cuts made: the pieces to show change exactly when it changes.
+    int cutGeneration() const { return cutGeneration_; }
     bool markerShown(int tile) const { return markers_.at(std::size_t(tile)); }
     bool tilesShown() const { return tilesShown_; }
     bool tilesEnabled() const { return tilesEnabled_; }
@@ -95,6 +97,7 @@ private:
     double cellWidth_ = 0;
     double cellHeight_ = 0;
     std::vector<QRect> pieceRects_;
+    int cutGeneration_ = 0;
     TileBoard board_;
     std::vector<bool> markers_;
     Phase phase_ = Phase::None;
