@@ -39,6 +39,27 @@ QString GakunenMark(const Variant& G) {
     return QStringLiteral("　");
 }
 
+const QStringList& gradeFilterTexts() {
+    static const QStringList texts = {QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
+                                      QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
+                                      QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
+                                      QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
+    return texts;
+}
+
+int GakunenFilterMatch(const QString& filter, int G) {
+    static const QString digits = QStringLiteral("１２３４５６");
+    if (filter == QStringLiteral("全学年") || filter == QStringLiteral("家族")) return 1;
+    if (filter == QStringLiteral("小学生全体")) return (G >= 1 && G <= 6) ? 1 : 0;
+    if (filter == QStringLiteral("中学生全体")) return (G >= 7 && G <= 9) ? 1 : 0;
+    if (filter.size() == 2) {
+        const int d = int(digits.indexOf(filter[1])) + 1;
+        if (filter[0] == QChar(u'小') && d >= 1 && d <= 6) return G == d ? 1 : 0;
+        if (filter[0] == QChar(u'中') && d >= 1 && d <= 3) return G == d + 6 ? 1 : 0;
+    }
+    return 0;
+}
+
 Integer schoolYear(QDate today, const Variant& nendoTuki) {
     int year = today.year();
     const auto month = nendoTuki.toNumber();

@@ -190,3 +190,27 @@ TEST(RosterRecovery, TheTemporaryCopyReplacesAMissingRosterOnly) {
     EXPECT_TRUE(e->text().contains(QStringLiteral("生徒用名簿temp.txt")));
     EXPECT_FALSE(QFile::exists(roster));
 }
+
+TEST(GradeFilter, EachTextPassesItsGradesOnly) {
+    struct Case {
+        const char* filter;
+        std::vector<int> passes;  // grade indexes from -3 to 13 that pass
+    };
+    const Case cases[] = {
+        {"全学年", {-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"家族", {-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"小学生全体", {1, 2, 3, 4, 5, 6}},
+        {"中学生全体", {7, 8, 9}},
+        {"小１", {1}}, {"小３", {3}}, {"小６", {6}}, {"中１", {7}}, {"中３", {9}},
+        {"中4", {}}, {"小3", {}}, {"高１", {}}, {"", {}}, {"なにか", {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<int> got;
+        for (int G = -3; G <= 13; ++G)
+            if (GakunenFilterMatch(QString::fromUtf8(c.filter), G) == 1) got.push_back(G);
+        EXPECT_EQ(got, c.passes) << c.filter;
+    }
+    EXPECT_EQ(gradeFilterTexts().size(), 12);
+    EXPECT_EQ(gradeFilterTexts().front(), QStringLiteral("全学年"));
+    EXPECT_EQ(gradeFilterTexts().back(), QStringLiteral("小１"));
+}
