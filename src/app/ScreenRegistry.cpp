@@ -1,6 +1,7 @@
 #include "app/ScreenRegistry.h"
 
 #include "drill/MainFrm.h"
+#include "records/FrmSyuuryou.h"
 #include "roster/namesel.h"
 #include "shell/BASEFRM.h"
 
@@ -17,9 +18,7 @@ void registerScreens(ScreenManager& screens) {
     });
     screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
     screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
-    screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) {
-        return makeBareScreen(c, QStringLiteral("FrmSyuuryou"), QStringLiteral("終了"));
-    });
+    screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });
 }
 
 }  // namespace pekuru

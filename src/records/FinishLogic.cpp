@@ -1,0 +1,65 @@
+#include "records/FinishLogic.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pekuru {
+
+DisplayPoints displayPoints(Long t, Long target, Single factor) {
+    const double G = target;
+    double p;
+    if (t > target) {
+        p = double(t) < 2 * G ? 4 : 1;
+        if (double(t) >= 10 * G) p = 0;
+    } else if (target == 0) {
+        p = 5;  // a target of 0 met exactly: the points of a time equal to the target
+    } else {
+        const double r = (G - double(t)) / G;
+        p = std::floor(r * r * r * 50 + 5);
+    }
+    if (t > 99997) p = 0;
+    DisplayPoints out;
+    out.points = Long(std::clamp(p, -2.0e9, 2.0e9));
+    out.weighted = Long(std::clamp(std::floor(p * double(factor)), -2.0e9, 2.0e9));
+    return out;
+}
+
+QString pointsLine(const DisplayPoints& p, Single factor) {
+    return QStringLiteral("獲得ポイント：%1点×%2→%3点")
+        .arg(p.points)
+        .arg(QString::number(double(factor), 'g', 7))
+        .arg(p.weighted);
+}
+
+QString resultLine(Long t) {
+    if (t > 99997) return QStringLiteral("記録なし");
+    return QStringLiteral("今の成績：%1秒").arg(t);
+}
+
+RecordMessage recordMessage(const hensuu1& g, Long t) {
+    if (g.JikanGire == 1) return {QStringLiteral("時間切れ"), RecordCue::None};
+    if (g.JikoBestFlag == 1 && g.SaikouFlag != 1) return {QStringLiteral("新記録おめでとう"), RecordCue::PersonalBest};
+    if (g.SaikouFlag == 1) return {QStringLiteral("！！！最高新記録！！！"), RecordCue::BestOfAll};
+    if (t <= g.SeigenTime[g.LevelNo]) return {QString(), RecordCue::Fail};
+    return {};
+}
+
+bool levelCleared(const hensuu1& g, int level) {
+    const int s = g.SeitoBangou;
+    return g.KikanPointA(s, level) >= g.HituyouKaisuu[level] && g.KikanKaisuuA(s, level) >= g.HituyouKaisuu2[level];
+}
+
+bool anyLevelWithoutTarget(const hensuu1& g) {
+    for (int l = 1; l <= kMaxLevelIndex; ++l)
+        if (g.HituyouKaisuu2[l] == 9999) return true;
+    return false;
+}
+
+bool periodGoalReached(const hensuu1& g, int level) {
+    const int s = g.SeitoBangou;
+    const double count = g.LevelValue6[level].toNumber().value_or(0);
+    const double points = g.LevelValue7[level].toNumber().value_or(0);
+    return (count != 0 && g.KikanKaisuuB(s, level) >= count) || (points != 0 && g.KikanPointB(s, level) >= points);
+}
+
+}  // namespace pekuru

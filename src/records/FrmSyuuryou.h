@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include "shell/AppContext.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class QFrame;
+
+namespace pekuru {
+
+// The finish screen: the time just made, its points, today's attempts, the record message with
+// its fanfare, the level-cleared notices, then "もう一度" or "メニューへ".
+class FrmSyuuryou : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmSyuuryou(AppContext& context, QWidget* parent = nullptr);
+
+    QTimer* Timer1 = nullptr;
+    // Activation: recomputes and redraws; the message and fanfares come on the first one only.
+    void activate();
+    void timer1Fired();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutControls();
+    void yield();
+
+    AppContext& ctx_;
+    bool cleared_ = false;
+    bool messageShown_ = false;
+    bool activatedOnce_ = false;
+    bool leftSinceActivation_ = false;  // the record message and its fanfare belong to the first activation
+    int NoTargetLevel = 0;
+    QLabel *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr;
+    QLabel *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr, *Label2 = nullptr, *Label1 = nullptr;
+    QFrame* Picture1 = nullptr;
+    QPushButton *Command4 = nullptr, *Command5 = nullptr;
+};
+
+}  // namespace pekuru

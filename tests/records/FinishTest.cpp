@@ -1,0 +1,222 @@
+// The finish screen: the lines it shows, the message and fanfare it picks, and its follow-up.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/Waiter.h"
+#include "records/FinishLogic.h"
+#include "records/FrmSyuuryou.h"
+#include "records/RecordFormat.h"
+#include "records/Results.h"
+#include "shell/CuePlayer.h"
+#include "shell/ScreenManager.h"
+#include "support/TestSupport.h"
+
+using namespace pekuru;
+
+namespace {
+
+struct Cues : CuePlayer {
+    std::vector<QString> played;
+    void 正解音再生() override { played.push_back(QStringLiteral("正解")); }
+    void 間違い音再生() override { played.push_back(QStringLiteral("間違い")); }
+    void 自己最高音再生() override { played.push_back(QStringLiteral("自己最高")); }
+    void 不合格音再生() override { played.push_back(QStringLiteral("不合格")); }
+    void 最高音再生() override { played.push_back(QStringLiteral("最高")); }
+    void 合格音再生() override { played.push_back(QStringLiteral("合格")); }
+};
+
+struct NoWait : Waiter {
+    void wait(double) override {}
+};
+
+struct Screens : ScreenManager {
+    std::vector<Screen> shown;
+    void show(Screen s) override { shown.push_back(s); }
+    void unload(Screen) override {}
+    void yieldToEvents() override {}
+};
+
+SeisekiRec rec(double day, int student, int level, Long time) {
+    SeisekiRec r;
+    r.hiduke = day;
+    r.bangou = Integer(student);
+    r.level = Integer(level);
+    r.time = time;
+    return r;
+}
+
+struct Finish {
+    QTemporaryDir dir;
+    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
+    FakeClock clock{QDate(2024, 5, 10)};
+    MersenneRandom random{1};
+    RecordingMessageService messages;
+    Screens screens;
+    NoWait wait;
+    Cues cues;
+    std::unique_ptr<Results> results;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<FrmSyuuryou> screen;
+
+    Finish() {
+        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
+        g->ProgTitle = QStringLiteral("ペクル");
+        g->SeitoBangou = 1;
+        g->SeitoNamae = QStringLiteral(" はなこ  ");
+        g->LevelCount = g->MaxLevel = 3;
+        for (int l = 1; l <= 3; ++l) {
+            g->GoukakuTime[l] = 60;
+            g->SeigenTime[l] = 120;
+            g->HituyouKaisuu[l] = 30;
+            g->HituyouKaisuu2[l] = 2;
+            g->LevelPoint[l] = 1.5f;
+            g->LevelValue8[l] = Variant::number(7);
+            g->LevelValue9[l] = Variant::number(1);
+            g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
+        }
+        results = std::make_unique<Results>(*g, clock, wait);
+        ctx = std::make_unique<AppContext>(AppContext{*g, clock, random, messages, screens, wait, results.get()});
+        ctx->cues = &cues;
+    }
+    // Records earlier attempts, then this one through the real recording step.
+    void attempt(int level, Long time, const std::vector<SeisekiRec>& earlier = {}, bool timeOver = false) {
+        QByteArray b;
+        for (const SeisekiRec& r : earlier) b += encode(r);
+        test::writeBytes(sharedResultPath(*g), b);
+        results->回数求();
+        g->LevelNo = Integer(level);
+        g->JikanGire = timeOver ? 1 : 0;
+        g->KirokuTime = timeOver ? 99999 : time;
+        g->JikoBestFlag = g->SaikouFlag = 0;
+        results->Seisekikiroku(level);
+        screen = std::make_unique<FrmSyuuryou>(*ctx);
+        screen->activate();
+    }
+    QString text(const char* name) const { return screen->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    bool shown(const char* name) const { return !screen->findChild<QWidget*>(QString::fromLatin1(name))->isHidden(); }
+    double today() const { return dateValue(clock.today()); }
+};
+
+}  // namespace
+
+TEST(FinishLines, PointsFromTheTimeItselfAndTheFactor) {
+    EXPECT_EQ(pointsLine(displayPoints(30, 60, 1.5f), 1.5f), QStringLiteral("獲得ポイント：11点×1.5→16点"));
+    EXPECT_EQ(pointsLine(displayPoints(99999, 60, 1.5f), 1.5f), QStringLiteral("獲得ポイント：0点×1.5→0点"));
+    EXPECT_EQ(displayPoints(60, 60, 1).points, 5);
+    EXPECT_EQ(displayPoints(119, 60, 1).points, 4);
+    EXPECT_EQ(displayPoints(599, 60, 1).points, 1);
+    EXPECT_EQ(displayPoints(600, 60, 1).points, 0);
+    EXPECT_EQ(displayPoints(0, 0, 1).points, 5);  // no division by a target of 0
+    // The whole time counts here, not its first three digits: 1234 of 2000.
+    EXPECT_EQ(displayPoints(1234, 2000, 1).points, Long(std::floor(std::pow(766.0 / 2000, 3) * 50 + 5)));
+    EXPECT_EQ(pointsLine(displayPoints(45, 90, 1.2f), 1.2f), QStringLiteral("獲得ポイント：11点×1.2→13点"));
+    EXPECT_EQ(resultLine(57), QStringLiteral("今の成績：57秒"));
+    EXPECT_EQ(resultLine(99998), QStringLiteral("記録なし"));
+}
+
+TEST(FinishScreen, AFirstAttemptEverIsTheBestOfAll) {
+    Finish f;
+    f.attempt(1, 30);
+    EXPECT_EQ(f.text("Label20"), QStringLiteral("！！！最高新記録！！！"));
+    EXPECT_TRUE(f.shown("Label20"));
+    EXPECT_EQ(f.cues.played, std::vector<QString>{QStringLiteral("最高")});
+    EXPECT_EQ(f.text("Label18"), QStringLiteral("今の成績：30秒"));
+    EXPECT_EQ(f.text("Label19"), QStringLiteral("獲得ポイント：11点×1.5→16点"));
+    EXPECT_EQ(f.text("Label17"), QStringLiteral("はなこ"));
+    EXPECT_EQ(f.text("Label16"), QStringLiteral("レベル1"));
+    EXPECT_EQ(f.text("Label13"), QStringLiteral(" (このレベル　1回目)"));
+    EXPECT_EQ(f.text("Label14"), QStringLiteral("（1回目)"));
+    EXPECT_EQ(f.g->JikoBestFlag, 0);  // cleared for the next attempt
+    EXPECT_EQ(f.g->SaikouFlag, 0);
+    // Activated again (the window lost and regained the focus): no second fanfare.
+    f.screen->activate();
+    EXPECT_EQ(f.cues.played.size(), 1u);
+    EXPECT_EQ(f.text("Label20"), QStringLiteral("！！！最高新記録！！！"));
+}
+
+TEST(FinishScreen, APersonalBestBehindAnotherStudentsBest) {
+    Finish f;
+    f.attempt(1, 40, {rec(f.today() - 1, 1, 1, 50), rec(f.today() - 1, 2, 1, 20)});
+    EXPECT_EQ(f.text("Label20"), QStringLiteral("新記録おめでとう"));
+    EXPECT_EQ(f.cues.played, std::vector<QString>{QStringLiteral("自己最高")});
+}
+
+TEST(FinishScreen, NoBestWithinTheLimitSoundsTheFailCueAndBeyondItNothing) {
+    Finish within;
+    within.attempt(1, 100, {rec(within.today(), 1, 1, 50)});
+    EXPECT_FALSE(within.shown("Label20"));
+    EXPECT_EQ(within.cues.played, std::vector<QString>{QStringLiteral("不合格")});
+    EXPECT_EQ(within.text("Label13"), QStringLiteral(" (このレベル　2回目)"));
+
+    Finish beyond;
+    beyond.attempt(1, 121, {rec(beyond.today(), 1, 1, 50)});
+    EXPECT_FALSE(beyond.shown("Label20"));
+    EXPECT_TRUE(beyond.cues.played.empty());
+}
+
+TEST(FinishScreen, TimeOverShowsNoRecordAndPlaysNothing) {
+    Finish f;
+    f.attempt(2, 0, {}, true);
+    EXPECT_EQ(f.text("Label18"), QStringLiteral("記録なし"));
+    EXPECT_EQ(f.text("Label19"), QStringLiteral("獲得ポイント：0点×1.5→0点"));
+    EXPECT_EQ(f.text("Label20"), QStringLiteral("時間切れ"));
+    EXPECT_TRUE(f.cues.played.empty());
+}
+
+TEST(FinishScreen, TheLastLevelClearedForTheFirstTime) {
+    for (const bool someLevelWithoutTarget : {false, true}) {
+        Finish f;
+        if (someLevelWithoutTarget) f.g->HituyouKaisuu2[7] = 9999;
+        // One earlier attempt of 16 points; this one brings period A to 2 attempts and 32 points.
+        f.attempt(3, 30, {rec(f.today() - 2, 1, 3, 30)});
+        EXPECT_TRUE(f.shown("Label2")) << someLevelWithoutTarget;
+        EXPECT_EQ(f.shown("Picture1"), !someLevelWithoutTarget);
+        EXPECT_EQ(f.cues.played.back(), QStringLiteral("合格"));
+        f.screen->timer1Fired();
+        EXPECT_FALSE(f.shown("Picture1"));
+        EXPECT_TRUE(f.shown("Command4"));
+        EXPECT_TRUE(f.shown("Command5"));
+    }
+}
+
+TEST(FinishScreen, AClearedLevelWithItsDailyGoalReachedSendsTheStudentOn) {
+    Finish f;
+    f.g->LevelValue6[1] = Variant::number(2);  // two attempts a day
+    f.attempt(1, 30, {rec(f.today(), 1, 1, 30)});
+    EXPECT_TRUE(f.shown("Label2"));
+    EXPECT_FALSE(f.shown("Command5"));
+    f.screen->timer1Fired();
+    EXPECT_EQ(f.text("Label2"), QStringLiteral("次のレベルへ進みましょう"));
+    EXPECT_FALSE(f.shown("Command5"));
+    EXPECT_TRUE(f.shown("Command4"));
+
+    // The same on the last level: the notice goes and "もう一度" stays.
+    Finish last;
+    last.g->LevelValue6[3] = Variant::number(2);
+    last.attempt(3, 30, {rec(last.today(), 1, 3, 30)});
+    last.screen->timer1Fired();
+    EXPECT_FALSE(last.shown("Label2"));
+    EXPECT_TRUE(last.shown("Command5"));
+}
+
+TEST(FinishScreen, TheButtonsGoBackOrStartTheSameLevelAgain) {
+    Finish f;
+    f.attempt(2, 30);
+    f.screen->timer1Fired();
+    f.g->SyuuryouFlag = 1;
+    f.screen->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    EXPECT_EQ(f.g->SyuuryouFlag, 0);  // the hub entry cleared the last drill's flags
+    EXPECT_EQ(f.screens.shown, (std::vector<Screen>{Screen::BASEFRM, Screen::MainFrm}));
+    EXPECT_FALSE(f.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->isEnabled());
+
+    Finish back;
+    back.attempt(2, 30);
+    back.screen->timer1Fired();
+    back.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    EXPECT_EQ(back.screens.shown, std::vector<Screen>{Screen::seisekitime1});
+}
