@@ -227,8 +227,10 @@ double Results::periodDays(const Table1D<Variant>& column, int level, int column
     return *days;
 }
 
-Long Results::KeisanPoint(Long t, int level) const {
-    const Long G = g_.GoukakuTime[level];
+namespace {
+
+// The points before the factor, kept as a real number until the caller has checked its range.
+double unweightedPoints(Long t, Long G) {
     double points;
     if (t <= G) {
         if (G == 0) {
@@ -246,6 +248,20 @@ Long Results::KeisanPoint(Long t, int level) const {
         points = 0;
     }
     if (t >= 99998) points = 0;
+    return points;
+}
+
+}  // namespace
+
+Long basePoints(Long t, Long G) {
+    // Only a target time far out of the table's sense can leave the 32-bit range.
+    const double points = unweightedPoints(t, G);
+    constexpr double low = std::numeric_limits<Long>::min(), high = std::numeric_limits<Long>::max();
+    return Long(std::clamp(points, low, high));
+}
+
+Long Results::KeisanPoint(Long t, int level) const {
+    const double points = unweightedPoints(t, g_.GoukakuTime[level]);
     const double scaled = std::floor(points * double(g_.LevelPoint[level]));
     if (!(std::fabs(scaled) <= double(std::numeric_limits<Long>::max()))) {
         throw ProgramError(ProgramError::Overflow,

@@ -46,6 +46,9 @@ private:
     std::vector<bool> isTouched_ = std::vector<bool>(kMaxStudent + 1, false);
 };
 
+// Points of one attempt of time t against the target time G, before the level's factor.
+Long basePoints(Long t, Long G);
+
 // Sorts entries 1..n of `keys` ascending and moves `values` along: a top-down merge sort in which
 // equal keys end with the entry of the right half first.
 template <typename Value>
