@@ -2,6 +2,7 @@
 
 #include "drill/MainFrm.h"
 #include "records/FrmSyuuryou.h"
+#include "records/seisekitime1.h"
 #include "roster/namesel.h"
 #include "shell/BASEFRM.h"
 
@@ -13,9 +14,7 @@ void registerScreens(ScreenManager& screens) {
         w->load();
         return w;
     });
-    screens.registerScreen(Screen::seisekitime1, [](AppContext& c) {
-        return makeBareScreen(c, QStringLiteral("seisekitime1"), QStringLiteral("成績"));
-    });
+    screens.registerScreen(Screen::seisekitime1, [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
     screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
     screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
     screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });

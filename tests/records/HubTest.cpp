@@ -1,14 +1,26 @@
-// The records hub's texts and ranking lists, and today's attempts, apart from the screen.
+// The records hub: its texts and ranking lists, today's attempts, and the screen driven headless
+// through its controls and keys over a temporary data folder.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
+#include "platform/Waiter.h"
 #include "records/Ranking.h"
 #include "records/RecordFormat.h"
+#include "records/Results.h"
+#include "records/seisekitime1.h"
 #include "roster/Roster.h"
+#include "shell/ScreenManager.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
@@ -350,4 +362,309 @@ TEST(HubRanking, LinesAlignInTheListFont) {
                          fm.horizontalAdvance(today[0].text.left(clock)))
             << l.text.toStdString();
     }
+}
+
+// ---- the screen ----
+
+namespace {
+
+struct NoWait : Waiter {
+    void wait(double) override {}
+};
+
+// The program's screen manager, recording what is shown and unloaded.
+struct Screens : ScreenManager {
+    std::vector<QString> log;
+    void show(Screen s) override {
+        log.push_back(QStringLiteral("show %1").arg(int(s)));
+        ScreenManager::show(s);
+    }
+    void unload(Screen s) override {
+        log.push_back(QStringLiteral("unload %1").arg(int(s)));
+        ScreenManager::unload(s);
+    }
+    int count(const QString& entry) const { return int(std::count(log.begin(), log.end(), entry)); }
+};
+
+QString shown(Screen s) { return QStringLiteral("show %1").arg(int(s)); }
+QString unloaded(Screen s) { return QStringLiteral("unload %1").arg(int(s)); }
+
+struct Hub {
+    QTemporaryDir dir;
+    std::unique_ptr<hensuu1> g = classroom();
+    FakeClock clock{kToday, 10 * 3600.0 + 30};
+    MersenneRandom random{3};
+    RecordingMessageService messages;
+    Screens screens;
+    NoWait wait;
+    std::unique_ptr<Results> results;
+    std::unique_ptr<AppContext> ctx;
+
+    ~Hub() {
+        // The screens go before the context they point to.
+        for (Screen s : {Screen::seisekitime1, Screen::namesel, Screen::MainFrm, Screen::FormPrint0})
+            delete screens.loaded(s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    explicit Hub(const std::vector<SeisekiRec>& records = {}) {
+        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
+        g->ProgTitle = QStringLiteral("ペクル");
+        g->KyoutuuName = QStringLiteral("ひまわり教室");
+        g->HaikeiColor = 0x808000;
+        g->GakunenFilter = QStringLiteral("全学年");
+        g->KaisiTime = 10 * 3600 - 12 * 60;
+        QByteArray bytes;
+        for (const SeisekiRec& r : records) bytes += encode(r);
+        test::writeBytes(sharedResultPath(*g), bytes);
+        results = std::make_unique<Results>(*g, clock, wait);
+        ctx = std::make_unique<AppContext>(
+            AppContext{*g, clock, random, messages, screens, wait, results.get()});
+        screens.setContext(ctx.get());
+        screens.registerScreen(Screen::seisekitime1,
+                               [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
+        for (Screen s : {Screen::namesel, Screen::MainFrm, Screen::FormPrint0})
+            screens.registerScreen(s, [s](AppContext& c) {
+                return makeBareScreen(c, QStringLiteral("screen%1").arg(int(s)), {});
+            });
+    }
+    seisekitime1* open() {
+        screens.show(Screen::seisekitime1);
+        auto* w = qobject_cast<seisekitime1*>(screens.loaded(Screen::seisekitime1));
+        for (int i = 0; i < 5 && w && w->KeyReady == 0; ++i) QCoreApplication::processEvents();
+        return w;
+    }
+    template <typename T>
+    T* find(seisekitime1* w, const QString& name) {
+        T* c = w->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    QString text(seisekitime1* w, const QString& label) { return find<QLabel>(w, label)->text(); }
+    std::vector<QString> lines(seisekitime1* w, int level) {
+        std::vector<QString> out;
+        auto* list = find<QListWidget>(w, QStringLiteral("List5_%1").arg(level));
+        for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text());
+        return out;
+    }
+    QString selected(seisekitime1* w, int level) {
+        auto* item = find<QListWidget>(w, QStringLiteral("List5_%1").arg(level))->currentItem();
+        return item ? item->text() : QString();
+    }
+};
+
+// A few attempts of the demo's students: student 2 (chosen) and 4 are third graders.
+std::vector<SeisekiRec> someAttempts() {
+    return {
+        rec(kToday.addDays(-20), 16, 0, 0, 2, 1, 45),  // 5 points, outside the 7 days
+        rec(kToday, 9, 5, 3, 2, 1, 30),                // 11
+        rec(kToday, 9, 15, 0, 4, 1, 20),               // 19
+        rec(kToday, 9, 20, 0, 3, 1, 10),               // 33
+        rec(kToday, 9, 30, 0, 2, 1, 99999),            // time-over
+        rec(kToday, 9, 40, 0, 4, 2, 60),               // 5
+    };
+}
+
+}  // namespace
+
+TEST(HubScreen, ActivationFillsHeaderRowsAndListsThenTakesKeys) {
+    Hub h(someAttempts());
+    seisekitime1* w = h.open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->KeyReady, 1);
+    EXPECT_EQ(h.screens.count(unloaded(Screen::namesel)), 1);
+    EXPECT_EQ(h.text(w, QStringLiteral("Label11")), QStringLiteral("ペクル"));
+    EXPECT_EQ(h.find<QLabel>(w, QStringLiteral("Label11"))->font().pointSizeF(), 24);
+    EXPECT_EQ(h.text(w, QStringLiteral("Label12")), QStringLiteral("小３ さとう　たろう"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label13")), QStringLiteral("ひまわり教室:2"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label17")), QStringLiteral("起動後12分"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label18")), QStringLiteral("本日総回数＝1回"));
+    EXPECT_EQ(h.g->GoukeiKaisuu, 1);
+    EXPECT_EQ(h.text(w, QStringLiteral("Label5")), QStringLiteral("獲得ポイント（今まで順位）"));
+    EXPECT_EQ(h.find<QRadioButton>(w, QStringLiteral("Option1_1"))->text(), QStringLiteral("累計順"));
+    EXPECT_TRUE(h.find<QRadioButton>(w, QStringLiteral("Option1_1"))->isChecked());
+    EXPECT_TRUE(h.find<QRadioButton>(w, QStringLiteral("Option2_2"))->isChecked());
+    EXPECT_EQ(w->ListMode, 2);
+    EXPECT_EQ(w->PointOrder, 1);
+    EXPECT_TRUE(h.find<QPushButton>(w, QStringLiteral("Command1"))->isEnabled());
+    EXPECT_EQ(h.find<QPushButton>(w, QStringLiteral("Command1"))->text(), QStringLiteral("戻る(0)"));
+    EXPECT_FALSE(h.find<QWidget>(w, QStringLiteral("Picture2"))->isVisible());
+    EXPECT_EQ(w->findChild<QPushButton*>(QStringLiteral("Command4_4")), nullptr);  // one row per level
+
+    // Level 1: student 2 counts the attempt of today and the one 20 days ago, not the time-over.
+    EXPECT_EQ(h.find<QPushButton>(w, QStringLiteral("Command4_1"))->text(), QStringLiteral("ｽﾀｰﾄ(&1)"));
+    EXPECT_TRUE(h.find<QPushButton>(w, QStringLiteral("Command4_3"))->isEnabled());
+    EXPECT_EQ(h.text(w, QStringLiteral("Label7_1")), QStringLiteral("目標=60秒 3回/30点(×1)"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label8_1")), QStringLiteral("最近7日=1回 / 11点"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label15_1")), QStringLiteral("2回/16点"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label14_1")), QStringLiteral("1回/11点"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label15_2")), QStringLiteral("------"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label14_2")), QStringLiteral("-----"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label9_1")), QStringLiteral("今日"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label10_1")), QStringLiteral("今まで"));
+    EXPECT_EQ(h.lines(w, 1),
+              (std::vector<QString>{
+                  QStringLiteral(" 1　すずき　は 33/   33"), QStringLiteral(" 2③いとう　さ 19/   19"),
+                  QStringLiteral(" 3●さとう　た 11/   16"), QStringLiteral(" 4　やまだ先生  0/    0")}));
+    EXPECT_EQ(h.selected(w, 1), QStringLiteral(" 3●さとう　た 11/   16"));
+    EXPECT_EQ(h.selected(w, 2), QStringLiteral(" 2●さとう　た  0/    0"));
+    EXPECT_EQ(h.g->MaxLevelClear, 0);
+    EXPECT_FALSE(h.find<QPushButton>(w, QStringLiteral("Command24_1"))->isVisible());
+}
+
+TEST(HubScreen, TheLastLevelsGoalSetsMaxLevelClear) {
+    std::vector<SeisekiRec> records;
+    for (int i = 0; i < 3; ++i)
+        records.push_back(rec(kToday.addDays(-i), 9, 0, 0, 2, 3, 10));  // 3 × 33 points
+    Hub h(records);
+    h.g->MaxLevelClear = 0;
+    h.open();
+    EXPECT_EQ(h.g->MaxLevelClear, 1);
+}
+
+TEST(HubScreen, ThePrintButtonIsForTheTeacher) {
+    struct Case {
+        int student;
+        bool shown;
+    } cases[] = {{1, true}, {2, false}, {3, false}};
+    for (const Case& c : cases) {
+        Hub h;
+        h.g->SeitoBangou = Integer(c.student);
+        h.g->SeitoNamae = h.g->BangouNamae[c.student];
+        seisekitime1* w = h.open();
+        auto* print = h.find<QPushButton>(w, QStringLiteral("Command24_1"));
+        EXPECT_EQ(print->isVisible(), c.shown) << c.student;
+        EXPECT_EQ(print->text(), QStringLiteral("印刷"));
+        if (c.shown) {
+            print->click();
+            EXPECT_EQ(h.screens.count(shown(Screen::FormPrint0)), 1);
+        }
+    }
+}
+
+TEST(HubScreen, KeysAndButtonsStartALevel) {
+    enum class Way { Button, Key };
+    for (Way way : {Way::Button, Way::Key}) {
+        Hub h;
+        seisekitime1* w = h.open();
+        h.screens.log.clear();
+        if (way == Way::Button) {
+            h.find<QPushButton>(w, QStringLiteral("Command4_2"))->click();
+        } else {
+            QTest::keyClick(h.find<QListWidget>(w, QStringLiteral("List5_1")), Qt::Key_2);
+        }
+        EXPECT_EQ(h.g->LevelNo, 2);
+        EXPECT_EQ(w->KeyReady, 0);
+        EXPECT_EQ(h.screens.log,
+                  (std::vector<QString>{shown(Screen::MainFrm), unloaded(Screen::seisekitime1)}))
+            << int(way);
+        EXPECT_EQ(h.screens.loaded(Screen::seisekitime1), nullptr);
+        EXPECT_NE(h.screens.loaded(Screen::MainFrm), nullptr);
+    }
+}
+
+TEST(HubScreen, KeysThatStartNothing) {
+    struct Case {
+        Qt::Key key;
+        int keyReady;
+        const char* what;
+    } cases[] = {
+        {Qt::Key_5, 1, "level 5 of three"},
+        {Qt::Key_A, 1, "level 10 of three"},
+        {Qt::Key_D, 1, "level 13 of three"},
+        {Qt::Key_1, 0, "before the lists are built"},
+        {Qt::Key_0, 0, "back before the lists are built"},
+    };
+    for (const Case& c : cases) {
+        Hub h;
+        h.g->LevelNo = 0;
+        seisekitime1* w = h.open();
+        w->KeyReady = c.keyReady;
+        h.screens.log.clear();
+        QTest::keyClick(w, c.key);
+        EXPECT_TRUE(h.screens.log.empty()) << c.what;
+        EXPECT_EQ(h.g->LevelNo, 0) << c.what;
+        EXPECT_NE(h.screens.loaded(Screen::seisekitime1), nullptr) << c.what;
+    }
+}
+
+TEST(HubScreen, ZeroGoesBackToTheNamesOnce) {
+    Hub h;
+    seisekitime1* w = h.open();
+    h.screens.log.clear();
+    QTest::keyClick(w, Qt::Key_0);
+    EXPECT_EQ(h.screens.log, (std::vector<QString>{shown(Screen::namesel)}));
+    EXPECT_TRUE(h.find<QWidget>(w, QStringLiteral("Picture2"))->isVisible());
+    QTest::keyClick(w, Qt::Key_0);  // the button is disabled now
+    h.find<QPushButton>(w, QStringLiteral("Command1"))->click();
+    EXPECT_EQ(h.screens.count(shown(Screen::namesel)), 1);
+}
+
+TEST(HubScreen, TheGradeFilterNarrowsEveryList) {
+    Hub h(someAttempts());
+    seisekitime1* w = h.open();
+    auto* combo = h.find<QComboBox>(w, QStringLiteral("Combo1"));
+    EXPECT_EQ(combo->currentText(), QStringLiteral("全学年"));
+    EXPECT_EQ(combo->count(), 12);
+    combo->setCurrentText(QStringLiteral("小３"));
+    Q_EMIT combo->activated(combo->currentIndex());
+    EXPECT_EQ(h.lines(w, 1), (std::vector<QString>{QStringLiteral(" 2③いとう　さ 19/   19"),
+                                                   QStringLiteral(" 3●さとう　た 11/   16")}));
+    EXPECT_EQ(h.selected(w, 1), QStringLiteral(" 3●さとう　た 11/   16"));
+    EXPECT_EQ(h.lines(w, 3).size(), 2u);
+    EXPECT_TRUE(h.find<QPushButton>(w, QStringLiteral("Command1"))->isEnabled());
+}
+
+TEST(HubScreen, AFilterFromTheNameSelectionThatIsNoneOfTheTwelveIsKept) {
+    Hub h(someAttempts());
+    h.g->GakunenFilter = QStringLiteral("家族");
+    seisekitime1* w = h.open();
+    EXPECT_EQ(h.find<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), QStringLiteral("家族"));
+    EXPECT_EQ(h.lines(w, 1).size(), 4u);
+}
+
+TEST(HubScreen, ViewsAndOrders) {
+    Hub h(someAttempts());
+    seisekitime1* w = h.open();
+    auto* byFirst = h.find<QRadioButton>(w, QStringLiteral("Option1_1"));
+    auto* bySecond = h.find<QRadioButton>(w, QStringLiteral("Option1_2"));
+
+    h.find<QRadioButton>(w, QStringLiteral("Option2_1"))->click();  // time lists
+    EXPECT_EQ(w->ListMode, 1);
+    EXPECT_EQ(byFirst->text(), QStringLiteral("BEST表示"));
+    EXPECT_EQ(bySecond->text(), QStringLiteral("本日のみ"));
+    EXPECT_EQ(h.text(w, QStringLiteral("Label5")), QStringLiteral("ベスト成績"));
+    EXPECT_EQ(h.lines(w, 1),
+              (std::vector<QString>{
+                  QStringLiteral(" 1　すずき　は    10 　"), QStringLiteral(" 2③いとう　さ    20 　"),
+                  QStringLiteral(" 3●さとう　た    30 ●"), QStringLiteral("--　やまだ先生------ 　")}));
+    EXPECT_EQ(h.selected(w, 1), QStringLiteral(" 3●さとう　た    30 ●"));
+
+    bySecond->click();  // today's attempts
+    EXPECT_EQ(h.text(w, QStringLiteral("Label5")), QStringLiteral("本日の成績"));
+    EXPECT_EQ(h.lines(w, 1), (std::vector<QString>{QStringLiteral("  30秒 09:05●さとう　た●11"),
+                                                   QStringLiteral("  20秒 09:15③いとう　さ③19"),
+                                                   QStringLiteral("  10秒 09:20　すずき　は　33"),
+                                                   QStringLiteral("　　× 09:30●さとう　た●")}));
+    EXPECT_EQ(h.lines(w, 2), (std::vector<QString>{QStringLiteral("  60秒 09:40③いとう　さ③5")}));
+    EXPECT_TRUE(h.lines(w, 3).empty());
+    EXPECT_TRUE(h.find<QListWidget>(w, QStringLiteral("List5_1"))->isVisible());
+    EXPECT_FALSE(h.find<QWidget>(w, QStringLiteral("Picture6"))->isVisible());
+
+    h.find<QRadioButton>(w, QStringLiteral("Option2_2"))->click();  // points lists, still the second order
+    EXPECT_EQ(w->ListMode, 2);
+    EXPECT_EQ(byFirst->text(), QStringLiteral("合計累計"));
+    EXPECT_EQ(bySecond->text(), QStringLiteral("合計本日"));
+    EXPECT_EQ(w->PointOrder, 2);
+    EXPECT_EQ(h.text(w, QStringLiteral("Label5")), QStringLiteral("獲得ポイント（今日の順位）"));
+    EXPECT_EQ(h.lines(w, 2)[0], QStringLiteral(" 1③いとう　さ  5/    5"));
+    byFirst->click();
+    EXPECT_EQ(w->PointOrder, 1);
+    EXPECT_EQ(h.text(w, QStringLiteral("Label5")), QStringLiteral("獲得ポイント（今まで順位）"));
+}
+
+TEST(HubScreen, ALongTitleTakesTheSmallerFont) {
+    Hub h;
+    h.g->ProgTitle = QStringLiteral("ペクル・タイルパズル");  // 10 characters
+    seisekitime1* w = h.open();
+    EXPECT_EQ(h.find<QLabel>(w, QStringLiteral("Label11"))->font().pointSizeF(), 20);
 }
