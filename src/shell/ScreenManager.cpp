@@ -8,6 +8,10 @@
 
 namespace pekuru {
 
+ScreenManager::~ScreenManager() {
+    for (auto& [screen, widget] : loaded_) delete widget.data();
+}
+
 void ScreenManager::show(Screen screen) {
     // The next screen takes the place and size of the one in front, so the program feels like
     // one window whose content changes.

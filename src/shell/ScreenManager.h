@@ -14,6 +14,11 @@ namespace pekuru {
 class ScreenManager : public Navigator {
 public:
     using Factory = std::function<QWidget*(AppContext&)>;
+    ScreenManager() = default;
+    ScreenManager(const ScreenManager&) = delete;
+    ScreenManager& operator=(const ScreenManager&) = delete;
+    // Screens still loaded at the end go with the manager.
+    virtual ~ScreenManager();
 
     void setContext(AppContext* context) { context_ = context; }
     void registerScreen(Screen screen, Factory factory) { factories_[screen] = std::move(factory); }
