@@ -83,6 +83,35 @@ constexpr int kFields = 8;
 
 }  // namespace
 
+RosterLine readRosterLine(FreeFormatReader& in) {
+    const QString& path = in.fileName();
+    RosterLine out;
+    out.line = in.nextLine();
+    // One row is one line of eight values; a short row would take the next row's values.
+    FreeValue v[kFields];
+    for (int c = 0; c < kFields; ++c) {
+        v[c] = in.next();
+        if (v[c].endsLine && c < kFields - 1) wrongFieldCount(path, out.line, c + 1);
+        if (!v[c].endsLine && c == kFields - 1) wrongFieldCount(path, out.line, kFields + 1);
+    }
+    MeiboRecord& r = out.record;
+    r.Bangou = in.toInt16(v[0]);
+    if (r.Bangou < 0 || r.Bangou > kMaxStudent) {
+        throw ProgramError(ProgramError::SubscriptOutOfRange,
+                           QStringLiteral("%1の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
+                               .arg(describePlace(path, v[0].line), v[0].text)
+                               .arg(kMaxStudent));
+    }
+    r.Umare = in.toInt16(v[1]);
+    r.MeiboValue3 = in.toInt16(v[2]);
+    r.MeiboValue4 = in.toInt16(v[3]);
+    r.Namae = fixedText(v[4].text);
+    r.MeiboText2 = fixedText(v[6].text);
+    r.MeiboText3 = fixedText(v[7].text);
+    out.flag = v[5];
+    return out;
+}
+
 std::vector<ShownRow> loadRoster(hensuu1& g, const Clock& clock) {
     g.Nendo = schoolYear(clock.today(), g.NendoTuki);
     const QString path = rosterPath(g);
@@ -96,29 +125,9 @@ std::vector<ShownRow> loadRoster(hensuu1& g, const Clock& clock) {
             throw ProgramExit(QString(), QStringLiteral("家庭用は3人までしか登録できません"),
                               ProgramExit::Icon::Information);
         }
-        const int line = in.nextLine();
-        // One row is one line of eight values; a short row would take the next row's values.
-        FreeValue v[kFields];
-        for (int c = 0; c < kFields; ++c) {
-            v[c] = in.next();
-            if (v[c].endsLine && c < kFields - 1) wrongFieldCount(path, line, c + 1);
-            if (!v[c].endsLine && c == kFields - 1) wrongFieldCount(path, line, kFields + 1);
-        }
-        MeiboRecord r;
-        r.Bangou = in.toInt16(v[0]);
-        if (r.Bangou < 0 || r.Bangou > kMaxStudent) {
-            throw ProgramError(ProgramError::SubscriptOutOfRange,
-                               QStringLiteral("%1の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
-                                   .arg(describePlace(path, v[0].line), v[0].text)
-                                   .arg(kMaxStudent));
-        }
-        r.Umare = in.toInt16(v[1]);
-        r.MeiboValue3 = in.toInt16(v[2]);
-        r.MeiboValue4 = in.toInt16(v[3]);
-        r.Namae = fixedText(v[4].text);
-        Integer flag = in.toInt16(v[5]);
-        r.MeiboText2 = fixedText(v[6].text);
-        r.MeiboText3 = fixedText(v[7].text);
+        const RosterLine read = readRosterLine(in);
+        const MeiboRecord& r = read.record;
+        Integer flag = in.toInt16(read.flag);
         g.MeiboData[k] = r;
         if (flag == 2 && g.MeiboOption.equalsNumber(1)) flag = 0;
         g.BangouNamae[r.Bangou] = r.Namae;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/FreeFormatReader.h"
 #include "shell/GlobalState.h"
 
 namespace pekuru {
@@ -43,6 +44,18 @@ struct ShownRow {
     int gradeIndex = 0;
     QString gradeCode;
 };
+
+// One line of the roster file as stored: the record (texts fixed at 20 characters) and the row
+// flag as read, for a writer that must put it back unchanged.
+struct RosterLine {
+    int line = 0;  // line of the file, from 1
+    MeiboRecord record;
+    FreeValue flag;
+};
+
+// Reads the next line of eight values; a line with more or fewer values, a bad number or a student
+// number outside 0..5000 ends the program with the run-time error report naming the line.
+RosterLine readRosterLine(FreeFormatReader& in);
 
 // The roster load: reads the whole roster file into the by-number lists and MeiboData, sets Nendo
 // and MeiboKazu, and returns the shown rows in file order. More than three shown rows end the
