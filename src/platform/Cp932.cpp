@@ -34,7 +34,7 @@ QString decode(const QByteArray& bytes, const QString& file) {
         qsizetype lineEnd = bytes.indexOf('\n', lineStart);
         if (lineEnd < 0) lineEnd = bytes.size();
         QStringDecoder probe(kCodecName, QStringDecoder::Flag::Stateless);
-        (void)probe.decode(QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart));
+        (void)QString(probe.decode(QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart)));
         if (probe.hasError()) break;
         lineStart = lineEnd + 1;
     }

@@ -138,6 +138,10 @@ TEST(FreeFormatReader, ReportsBrokenStructure) {
     const ProgramError bad = errorOf([] { FreeFormatReader(QByteArray("1\r\n2\r\n\x81\x20", 7), QStringLiteral("b.txt")); });
     EXPECT_EQ(bad.number(), ProgramError::InvalidCharacter);
     EXPECT_TRUE(bad.description().contains(QStringLiteral("3 行目")));
+    // Not only on the last line.
+    const ProgramError middle =
+        errorOf([] { FreeFormatReader(QByteArray("1\r\n\x81\x20\r\n3\r\n4\r\n", 13), QStringLiteral("c.txt")); });
+    EXPECT_TRUE(middle.description().contains(QStringLiteral("2 行目"))) << middle.description().toStdString();
     EXPECT_EQ(errorOf([] { FreeFormatReader::open(QStringLiteral("/nonexistent/設定.txt")); }).number(),
               ProgramError::FileNotFound);
 }
