@@ -3,6 +3,7 @@
 #include "drill/MainFrm.h"
 #include "records/FrmSyuuryou.h"
 #include "records/seisekitime1.h"
+#include "roster/FrmName2.h"
 #include "roster/namesel.h"
 #include "shell/BASEFRM.h"
 
@@ -14,10 +15,15 @@ void registerScreens(ScreenManager& screens) {
         w->load();
         return w;
     });
+    screens.registerScreen(Screen::FrmName2, [](AppContext& c) -> QWidget* { return new FrmName2(c); });
     screens.registerScreen(Screen::seisekitime1, [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
     screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
     screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
     screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });
+    // Temporary: a bare window for "印刷" until the worksheet selection screen is registered here.
+    screens.registerScreen(Screen::FormPrint0, [](AppContext& c) {
+        return makeBareScreen(c, QStringLiteral("FormPrint0"), QStringLiteral("印刷"));
+    });
 }
 
 }  // namespace pekuru

@@ -1,13 +1,86 @@
 #include "roster/namesel.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "drill/LevelSetup.h"
+#include "platform/ProgramStarter.h"
 #include "platform/SingleInstance.h"
-#include "roster/Roster.h"
+#include "records/Results.h"
+#include "roster/NameList.h"
+#include "roster/frmver.h"
+#include "shell/CuePlayer.h"
 
 namespace pekuru {
+
+namespace {
+
+// The screen's own words.
+const QString kModeCaptions[4] = {
+    QStringLiteral("回数(今日／今まで）"), QStringLiteral("ポイント（今日／今まで）"),
+    QStringLiteral("本日（ポイント／回数）"), QStringLiteral("今まで（ポイント／回数）")};
+const QString kFilterTip = QStringLiteral("表示する学年を選びなさい");
+const QString kAllGrades = QStringLiteral("全学年");
+const QString kOk = QStringLiteral("O.K.");
+const QString kPrint = QStringLiteral("印刷");
+const QString kEnd = QStringLiteral("終了");
+const QString kWait = QStringLiteral("Just a moment, please.");
+const QString kMenuFile = QStringLiteral("file");
+const QString kMenuNameChange = QStringLiteral("名前の変更");
+const QString kMenuHelp = QStringLiteral("ヘルプ");
+const QString kMenuContents = QStringLiteral("目次");
+const QString kMenuVersion = QStringLiteral("バージョン情報");
+
+QColor colourOf(Long bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+QFont gothic(double points, bool bold = false) {
+    QFont f(QStringLiteral("IPAPGothic"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// The drill's picture: a three by three puzzle with two tiles still to swap.
+QPixmap drillIcon(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int order[9] = {0, 1, 2, 3, 7, 5, 6, 4, 8};
+    const double cell = size / 3.0;
+    for (int k = 0; k < 9; ++k) {
+        const int piece = order[k];
+        const QRectF r((k % 3) * cell + 1.5, (k / 3) * cell + 1.5, cell - 3, cell - 3);
+        p.setPen(QPen(QColor(255, 255, 255), 1.5));
+        p.setBrush(QColor::fromHsv((piece * 40) % 360, 150, 245));
+        p.drawRoundedRect(r, cell * 0.15, cell * 0.15);
+        p.setPen(QColor(60, 60, 60));
+        QFont f = p.font();
+        f.setPixelSize(int(cell * 0.5));
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(r, Qt::AlignCenter, QString::number(piece + 1));
+    }
+    return pm;
+}
+
+}  // namespace
 
 QString secondInstanceMessage() {
     return QStringLiteral(
@@ -20,46 +93,345 @@ namesel::namesel(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(c
 }
 
 bool namesel::load() {
-    setWindowTitle(ctx_.g.ProgTitle);
-    auto* layout = new QVBoxLayout(this);
-    Label4 = new QLabel(ctx_.g.ProgTitle, this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setAlignment(Qt::AlignCenter);
-    QFont f = Label4->font();
-    f.setPointSize(48);
-    Label4->setFont(f);
-    layout->addWidget(Label4);
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    QFont lf = List1->font();
-    lf.setPointSize(16);
-    List1->setFont(lf);
-    layout->addWidget(List1);
-    const QColor back(ctx_.g.HaikeiColor & 0xFF, (ctx_.g.HaikeiColor >> 8) & 0xFF, (ctx_.g.HaikeiColor >> 16) & 0xFF);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, back);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    build();
+    const QColor back = colourOf(ctx_.g.HaikeiColor);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture5)}) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::WindowText, Qt::white);
+        w->setPalette(pal);
+        w->setAutoFillBackground(true);
+    }
     resize(1024, 768);
+    Label4->setText(ctx_.g.ProgTitle);
+    Picture5->hide();
 
     if (ctx_.instance && !ctx_.instance->acquire()) {
-        ctx_.messages.showMessage(MessageService::Icon::Critical, QStringLiteral("注意"), secondInstanceMessage());
+        ctx_.messages.showMessage(MessageService::Icon::Critical, QStringLiteral("注意"),
+                                  secondInstanceMessage());
         return false;
     }
     return true;
 }
 
+void namesel::build() {
+    setWindowTitle(ctx_.g.ProgTitle);
+    setWindowIcon(QIcon(drillIcon(64)));
+    auto* layout = new QVBoxLayout(this);
+    buildMenu();
+    layout->setMenuBar(menuBar_);
+
+    auto named = [this](auto* w, const char* name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+
+    // Title: icon and program name; a click on the name opens the about box.
+    auto* header = new QHBoxLayout;
+    Image1 = named(new QLabel(this), "Image1");
+    Label4 = named(new QLabel(this), "Label4");
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->installEventFilter(this);
+    header->addStretch();
+    header->addWidget(Image1);
+    header->addSpacing(16);
+    header->addWidget(Label4);
+    header->addStretch();
+    layout->addLayout(header);
+
+    // Left: the grade filter and the display modes; right: the names.
+    auto* body = new QHBoxLayout;
+    auto* side = new QVBoxLayout;
+    Combo1 = named(new QComboBox(this), "Combo1");
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setToolTip(kFilterTip);
+    Combo1->setEditText(kAllGrades);
+    Combo1->setMaxVisibleItems(12);
+    connect(Combo1, &QComboBox::activated, this, &namesel::chooseFilter);
+    connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &namesel::typedFilter);
+    side->addWidget(Combo1);
+    side->addSpacing(12);
+    for (int i = 0; i < 4; ++i) {
+        Option1[i] = new QRadioButton(kModeCaptions[i], this);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { chooseMode(i); });
+        side->addWidget(Option1[i]);
+    }
+    side->addStretch();
+    body->addLayout(side);
+    body->addSpacing(16);
+
+    List1 = named(new QListWidget(this), "List1");
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->installEventFilter(this);
+    connect(List1, &QListWidget::currentRowChanged, this, &namesel::clickEntry);
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { clickEntry(List1->row(item)); });
+    connect(List1, &QListWidget::itemDoubleClicked, this, &namesel::doubleClickEntry);
+    body->addWidget(List1, 1);
+    layout->addLayout(body, 1);
+
+    // Bottom: the chosen name and the commands.
+    auto* footer = new QHBoxLayout;
+    Label1 = named(new QLabel(this), "Label1");
+    Label1->setMinimumWidth(240);
+    Label2 = named(new QLabel(this), "Label2");
+    Label2->hide();
+    Command14 = named(new QPushButton(kOk, this), "Command14");
+    Command1 = named(new QPushButton(kPrint, this), "Command1");
+    Command7 = named(new QPushButton(kEnd, this), "Command7");
+    for (QPushButton* b : {Command14, Command1, Command7}) b->setAutoDefault(false);
+    connect(Command14, &QPushButton::clicked, this, &namesel::confirm);
+    connect(Command1, &QPushButton::clicked, this, &namesel::openPrinting);
+    connect(Command7, &QPushButton::clicked, this, &namesel::leave);
+    footer->addWidget(Label1, 1);
+    footer->addWidget(Command14);
+    footer->addSpacing(24);
+    footer->addWidget(Command1);
+    footer->addWidget(Command7);
+    layout->addLayout(footer);
+
+    // The wait panel covers the screen while the next one loads.
+    Picture5 = named(new QLabel(kWait, this), "Picture5");
+    Picture5->setAlignment(Qt::AlignCenter);
+
+    // Typed anywhere on the screen except into the filter box, whose edit takes digits as text.
+    for (const auto key : {Qt::Key_1, Qt::Key_0}) {
+        const int digit = key == Qt::Key_1 ? 1 : 0;
+        for (const QKeySequence& seq : {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)}) {
+            auto* s = new QShortcut(seq, this);
+            connect(s, &QShortcut::activated, this, [this, digit] { digitKey(digit); });
+        }
+    }
+    applyFonts();
+}
+
+void namesel::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    QMenu* file = menuBar_->addMenu(kMenuFile);
+    mnuNameChange = file->addAction(kMenuNameChange, this, &namesel::openRegistration);
+    mnuNameChange->setObjectName(QStringLiteral("mnuNameChange"));
+    mnuEnd = file->addAction(kEnd, this, &namesel::leave);
+    mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
+    QMenu* help = menuBar_->addMenu(kMenuHelp);
+    mnuContents = help->addAction(kMenuContents, this, &namesel::openHelp);
+    mnuContents->setObjectName(QStringLiteral("mnuContents"));
+    mnuVersion = help->addAction(kMenuVersion, this, [this] { showAbout(false); });
+    mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
+}
+
+void namesel::applyFonts() {
+    // Sizes are for 1024 × 768 and grow with the window.
+    const double u = std::clamp(std::min(width() / 1024.0, height() / 768.0), 0.8, 2.5);
+    auto px = [u](double v) { return int(v * u); };
+    menuBar_->setFont(gothic(13 * u));
+    for (QAction* a : menuBar_->actions())
+        if (a->menu()) a->menu()->setFont(gothic(13 * u));
+    Label4->setFont(gothic(48 * u, true));
+    Image1->setPixmap(drillIcon(px(80)));
+    Combo1->setFont(gothic(20 * u));
+    Combo1->setMinimumHeight(px(50));
+    // Large round marks that show clearly which view is on.
+    const QString radio = QStringLiteral(
+                              "QRadioButton { color: white; spacing: %1px; }"
+                              "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
+                              " border: %4px solid white; background: #2f6f6f; }"
+                              "QRadioButton::indicator:checked { background: #ffd84a; }")
+                              .arg(px(10))
+                              .arg(px(20))
+                              .arg(px(20) / 2)
+                              .arg(std::max(2, px(3)));
+    for (QRadioButton* r : Option1) {
+        r->setFont(gothic(16 * u, r->isChecked()));
+        r->setStyleSheet(radio);
+        r->setMinimumHeight(px(44));
+    }
+    // A monospaced font in which an ideographic space is as wide as a kanji and a blank or a digit
+    // half as wide, so that the padded lines align.
+    QFont mono(QStringLiteral("IPAGothic"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(24 * u);
+    List1->setFont(mono);
+    List1->setSpacing(px(3));
+    Label1->setFont(gothic(24 * u, true));
+    Label1->setMinimumHeight(px(56));
+    for (QPushButton* b : {Command14, Command1, Command7}) {
+        b->setFont(gothic(20 * u, true));
+        b->setMinimumSize(px(130), px(60));
+    }
+    Picture5->setFont(gothic(36 * u, true));
+}
+
+void namesel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyFonts();
+    Picture5->setGeometry(rect());
+}
+
 void namesel::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    activate();
+    if (!event->spontaneous()) activate();
 }
 
 void namesel::activate() {
     名簿ファイル処理(ctx_.g);
-    List1->clear();
-    List1->addItem(QStringLiteral("－－－－－－"));
-    for (const ShownRow& row : loadRoster(ctx_.g, ctx_.clock))
-        List1->addItem(row.gradeCode + QLatin1Char(' ') + row.record.Namae.trimmed());
+    List1->setCurrentRow(-1);
+    Command1->setVisible(ctx_.g.PrintOK == 1);
+    // The filter box is filled before the list is rebuilt, so that the list matches the "全学年"
+    // the box shows.
+    fillFilter();
+    HyoujiMode = 1;
+    Option1[1]->setChecked(true);
+    markMode();
+    名簿表示();
+    ctx_.nav.unload(Screen::seisekitime1);
+    Label1->setText(choosePrompt());
+    Label1->setVisible(true);
+    Label1->setVisible(false);
+    Label1->setVisible(true);
+    Picture5->hide();
+    List1->setFocus();
+}
+
+void namesel::fillFilter() {
+    const QSignalBlocker block(Combo1);
+    Combo1->clear();
+    Combo1->addItems(gradeFilterTexts());
+    Combo1->setCurrentIndex(0);
+    ctx_.g.GakunenFilter = kAllGrades;
+}
+
+void namesel::名簿表示() {
+    if (ctx_.results) ctx_.results->回数求();
+    const QString filter = Combo1->currentText();
+    NameLists lists = buildNameLists(ctx_.g, ctx_.clock, HyoujiMode, filter);
+    shownFilter_ = filter;
+    List2 = std::move(lists.List2);
+    List3 = std::move(lists.List3);
+    {
+        const QSignalBlocker block(List1);
+        List1->clear();
+        List1->addItems(lists.List1);
+    }
+    List1->setCurrentRow(0);
+}
+
+void namesel::chooseFilter(int index) {
+    ctx_.g.GakunenFilter = Combo1->itemText(index);
+    Combo1->setEditText(ctx_.g.GakunenFilter);
+    名簿表示();
+    List1->setFocus();
+}
+
+void namesel::typedFilter() {
+    // A text typed into the box applies when the typing ends; it names no grade unless it is one
+    // of the listed texts.
+    if (Combo1->currentText() != shownFilter_) 名簿表示();
+}
+
+void namesel::chooseMode(int mode) {
+    HyoujiMode = mode;
+    名簿表示();
+    markMode();
+}
+
+void namesel::markMode() {
+    for (QRadioButton* r : Option1) {
+        QFont f = r->font();
+        f.setBold(r->isChecked());
+        r->setFont(f);
+    }
+}
+
+void namesel::clickEntry(int row) {
+    if (row < 0) return;
+    if (row == 0 || row > List3.size()) {
+        Label1->setText(choosePrompt());
+        return;
+    }
+    Label1->setText(clickedName(List1->item(row)->text()));
+    Label2->setText(numberOfEntry(List3[row - 1]));
+}
+
+void namesel::doubleClickEntry(QListWidgetItem* item) {
+    const int row = List1->row(item);
+    if (row <= 0 || row > List3.size()) {
+        Label1->setText(choosePrompt());
+        return;
+    }
+    Label1->setText(doubleClickedName(item->text()));
+    Label2->setText(numberOfEntry(List3[row - 1]));
+    confirm();
+}
+
+void namesel::confirm() {
+    // Once a name is confirmed the hub is on its way; a second Enter or double-click must not
+    // start it again.
+    if (Command14->isHidden()) return;
+    if (Label1->text() == choosePrompt() || Label1->text().isEmpty()) {
+        if (ctx_.cues) ctx_.cues->間違い音再生();
+        return;
+    }
+    名前確定(ctx_.g, ctx_.clock, Label2->text());
+    Command14->hide();
+    Picture5->setGeometry(rect());
+    Picture5->show();
+    Picture5->raise();
+    ctx_.nav.yieldToEvents();
+    レベル名設定(ctx_.g, ctx_.nav);
+}
+
+void namesel::digitKey(int digit) {
+    if (digit == 1) {
+        if (!Command14->isHidden()) confirm();
+    } else {
+        leave();
+    }
+}
+
+void namesel::leave() {
+    // The menu program may be missing on this computer; the program ends all the same.
+    (void)startProgram(programMenuPath(ctx_.g), {programMenuArgument()});
+    QCoreApplication::exit(0);
+}
+
+void namesel::openHelp() {
+    const QString path = helpFilePath(ctx_.g);
+    if (QFileInfo(path).isFile()) (void)QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void namesel::showAbout(bool centred) {
+    {
+        frmver box(ctx_.g.ProgTitle, this);
+        if (centred) box.move(geometry().center() - box.rect().center());
+        box.exec();
+    }
+    // The screen becomes active again when the box closes.
+    activate();
+}
+
+void namesel::openRegistration() {
+    ctx_.nav.show(Screen::FrmName2);
+    ctx_.nav.unload(Screen::namesel);
+}
+
+void namesel::openPrinting() { ctx_.nav.show(Screen::FormPrint0); }
+
+bool namesel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {
+        showAbout(true);
+        return true;
+    }
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {
+            confirm();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace pekuru

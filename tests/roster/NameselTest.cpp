@@ -1,0 +1,521 @@
+// The name selection and roster registration screens, headless: activation, the list, the filter,
+// every way of choosing a name, and a change of the roster seen back in the list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringDecoder>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "platform/Waiter.h"
+#include "records/RecordFormat.h"
+#include "records/Results.h"
+#include "roster/FrmName2.h"
+#include "roster/NameList.h"
+#include "roster/frmver.h"
+#include "roster/namesel.h"
+#include "shell/CuePlayer.h"
+#include "shell/ScreenManager.h"
+#include "shell/Settings.h"
+#include "support/TestSupport.h"
+
+using namespace pekuru;
+
+namespace {
+
+struct Cues : CuePlayer {
+    int wrong = 0;
+    void 正解音再生() override {}
+    void 間違い音再生() override { ++wrong; }
+    void 自己最高音再生() override {}
+    void 不合格音再生() override {}
+    void 最高音再生() override {}
+    void 合格音再生() override {}
+};
+
+struct NoWait : Waiter {
+    void wait(double) override {}
+};
+
+// The program's screen manager, noting every screen asked for.
+struct Screens : ScreenManager {
+    std::vector<Screen> requests;
+    void show(Screen s) override {
+        requests.push_back(s);
+        ScreenManager::show(s);
+    }
+    int count(Screen s) const { return int(std::count(requests.begin(), requests.end(), s)); }
+};
+
+QString rosterLine(int number, int born, const QString& name) {
+    return QStringLiteral("%1,%2,0,0,\"%3\",0,\"                    \",\"                    \"\n")
+        .arg(number)
+        .arg(born)
+        .arg(fixedText(name));
+}
+
+// School year 2024: 1 is a grown-up (大+), 2 is 中2, 3 is 小2.
+const QString kRoster = rosterLine(1, 1985, QStringLiteral("やまだ先生")) +
+                        rosterLine(2, 2010, QStringLiteral("たろう")) +
+                        rosterLine(3, 2016, QStringLiteral("はなこ"));
+
+struct Visit {
+    test::Classroom room;
+    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
+    FakeClock clock{QDate(2024, 5, 10), 10 * 3600 + 0.75};
+    MersenneRandom random{3};
+    RecordingMessageService messages;
+    Screens screens;
+    NoWait wait;
+    Cues cues;
+    std::unique_ptr<Results> results;
+    std::unique_ptr<AppContext> ctx;
+
+    Visit() {
+        room.writeRoster(kRoster);
+        設定読込(*g, room.programFolder());
+        g->HaikeiColor = 0x808000;
+        // Student 3: two attempts today, one yesterday.
+        QByteArray file;
+        for (int day : {0, 0, -1}) {
+            SeisekiRec r;
+            r.hiduke = dateValue(clock.today().addDays(day));
+            r.bangou = 3;
+            r.level = 1;
+            r.time = 200;
+            file += encode(r);
+        }
+        test::writeBytes(g->DataFolder + QStringLiteral("成績累積データ.dat"), file);
+        results = std::make_unique<Results>(*g, clock, wait);
+        ctx = std::make_unique<AppContext>(
+            AppContext{*g, clock, random, messages, screens, wait, results.get()});
+        ctx->cues = &cues;
+        screens.setContext(ctx.get());
+        screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
+            auto* w = new namesel(c);
+            w->load();
+            return w;
+        });
+        screens.registerScreen(Screen::FrmName2, [](AppContext& c) -> QWidget* { return new FrmName2(c); });
+        for (const auto& [s, name] :
+             {std::pair{Screen::seisekitime1, "seisekitime1"}, std::pair{Screen::FormPrint0, "FormPrint0"}})
+            screens.registerScreen(
+                s, [n = QString::fromLatin1(name)](AppContext& c) { return makeBareScreen(c, n, n); });
+    }
+    ~Visit() {
+        for (Screen s : {Screen::namesel, Screen::FrmName2, Screen::seisekitime1, Screen::FormPrint0})
+            screens.unload(s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QWidget* open(Screen s = Screen::namesel) {
+        screens.show(s);
+        QCoreApplication::processEvents();
+        return screens.loaded(s);
+    }
+    template <typename T>
+    T* find(const QString& name, Screen s = Screen::namesel) {
+        QWidget* w = screens.loaded(s);
+        if (!w) return nullptr;
+        if (auto* d = w->findChild<T*>(name)) return d;
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return nullptr;
+    }
+    QListWidget* list() { return find<QListWidget>(QStringLiteral("List1")); }
+    QString label(const QString& name, Screen s = Screen::namesel) { return find<QLabel>(name, s)->text(); }
+    QAction* action(const QString& name) { return find<QAction>(name); }
+    QComboBox* filter() { return find<QComboBox>(QStringLiteral("Combo1")); }
+    void chooseFilter(const QString& text) {
+        QComboBox* c = filter();
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0);
+        c->setCurrentIndex(i);
+        Q_EMIT c->activated(i);
+    }
+    void clickRow(int row) {
+        QListWidget* l = list();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+    void doubleClickRow(int row) {
+        QListWidget* l = list();
+        const QPoint at = l->visualItemRect(l->item(row)).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
+    }
+    std::vector<QString> entries() {
+        std::vector<QString> out;
+        for (int i = 0; i < list()->count(); ++i) out.push_back(list()->item(i)->text());
+        return out;
+    }
+    QString rosterFile() const {
+        QStringDecoder d("CP932");
+        return d.decode(test::readBytes(room.commonFile(QStringLiteral("生徒用名簿.txt"))));
+    }
+};
+
+// Closes the about box as soon as it is open and says what it showed.
+void closeAboutBoxSoon(QString* title, QString* version) {
+    QTimer::singleShot(0, [title, version] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box) return;
+        *title = box->windowTitle();
+        if (auto* v = box->findChild<QLabel*>(QStringLiteral("lblVersion"))) *version = v->text();
+        box->accept();
+    });
+}
+
+}  // namespace
+
+TEST(Namesel, ActivationListsTheRosterInThePointsViewAndTheModesSwitchTheColumns) {
+    Visit v;
+    QWidget* w = v.open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("ペクル"));
+    EXPECT_EQ(v.label(QStringLiteral("Label4")), QStringLiteral("ペクル"));
+    EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
+    EXPECT_TRUE(v.find<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
+    EXPECT_FALSE(v.find<QLabel>(QStringLiteral("Picture5"))->isVisible());
+    EXPECT_TRUE(v.find<QPushButton>(QStringLiteral("Command1"))->isVisible());  // PrintOK is 1
+    EXPECT_EQ(v.filter()->currentText(), QStringLiteral("全学年"));
+    EXPECT_EQ(v.filter()->toolTip(), QStringLiteral("表示する学年を選びなさい"));
+    EXPECT_EQ(v.g->GakunenFilter, QStringLiteral("全学年"));
+    EXPECT_EQ(v.list()->currentRow(), 0);
+
+    const QString captions[4] = {
+        QStringLiteral("回数(今日／今まで）"), QStringLiteral("ポイント（今日／今まで）"),
+        QStringLiteral("本日（ポイント／回数）"), QStringLiteral("今まで（ポイント／回数）")};
+    struct Mode {
+        int mode;
+        QString student3;  // the tallies of the student with results
+    };
+    const long p = v.results->KeisanPoint(200, 1);
+    const Mode modes[] = {
+        {1, QStringLiteral("%1/%2").arg(QString::number(2 * p).rightJustified(4),
+                                        QString::number(3 * p).rightJustified(7))},
+        {0, QStringLiteral("  2回/    3回")},
+        {2, QStringLiteral("%1/  2回").arg(QString::number(2 * p).rightJustified(4))},
+        {3, QStringLiteral("%1/    3回").arg(QString::number(3 * p).rightJustified(7))},
+    };
+    for (const Mode& m : modes) {
+        SCOPED_TRACE(m.mode);
+        auto* option = v.find<QRadioButton>(QStringLiteral("Option1_%1").arg(m.mode));
+        EXPECT_EQ(option->text(), captions[m.mode]);
+        if (m.mode != 1) option->click();
+        const auto e = v.entries();
+        ASSERT_EQ(e.size(), 4u);
+        EXPECT_EQ(e[0], QStringLiteral("－－－－－－"));
+        EXPECT_TRUE(e[1].startsWith(QStringLiteral("大+ やまだ先生"))) << e[1].toStdString();
+        EXPECT_TRUE(e[3].startsWith(QStringLiteral("小2 はなこ"))) << e[3].toStdString();
+        EXPECT_TRUE(e[3].endsWith(m.student3)) << e[3].toStdString();
+        EXPECT_EQ(v.list()->currentRow(), 0);
+        // In the list's font the padded columns line up: the same width up to "/" and in all.
+        const QFontMetrics fm(v.list()->font());
+        for (std::size_t i = 2; i < e.size(); ++i) {
+            EXPECT_EQ(fm.horizontalAdvance(e[i].left(e[i].indexOf(QLatin1Char('/')))),
+                      fm.horizontalAdvance(e[1].left(e[1].indexOf(QLatin1Char('/')))))
+                << e[i].toStdString();
+            EXPECT_EQ(fm.horizontalAdvance(e[i]), fm.horizontalAdvance(e[1])) << e[i].toStdString();
+        }
+    }
+}
+
+TEST(Namesel, EachActivationFillsTheFilterOnceAndStartsOverInThePointsView) {
+    Visit v;
+    v.open();
+    const std::function<void()> openers[] = {
+        [&] { v.action(QStringLiteral("mnuVersion"))->trigger(); },
+        [&] { QTest::mouseClick(v.find<QLabel>(QStringLiteral("Label4")), Qt::LeftButton); },
+        [&] { v.action(QStringLiteral("mnuVersion"))->trigger(); },
+    };
+    for (const auto& openAbout : openers) {
+        v.chooseFilter(QStringLiteral("中学生全体"));
+        v.find<QRadioButton>(QStringLiteral("Option1_3"))->click();
+        ASSERT_EQ(v.list()->count(), 2);
+        EXPECT_EQ(v.g->GakunenFilter, QStringLiteral("中学生全体"));
+
+        QString title, version;
+        closeAboutBoxSoon(&title, &version);
+        openAbout();
+        EXPECT_EQ(title, QStringLiteral("ペクル"));
+        EXPECT_EQ(version, QStringLiteral("バージョン %1").arg(QStringLiteral(PEKURU_VERSION)));
+
+        QComboBox* c = v.filter();
+        ASSERT_EQ(c->count(), 12);
+        for (int i = 0; i < 12; ++i) EXPECT_EQ(c->itemText(i), gradeFilterTexts()[i]);
+        EXPECT_EQ(c->currentText(), QStringLiteral("全学年"));
+        EXPECT_EQ(v.g->GakunenFilter, QStringLiteral("全学年"));
+        EXPECT_TRUE(v.find<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
+        EXPECT_EQ(v.list()->count(), 4);  // the list matches the box
+    }
+}
+
+TEST(Namesel, TheFilterNarrowsTheListAndATypedUnknownTextEmptiesIt) {
+    struct Case {
+        QString filter;
+        bool typed;
+        std::vector<QString> names;
+    };
+    const Case cases[] = {
+        {QStringLiteral("中学生全体"), false, {QStringLiteral("中2 たろう")}},
+        {QStringLiteral("小学生全体"), false, {QStringLiteral("小2 はなこ")}},
+        {QStringLiteral("小２"), false, {QStringLiteral("小2 はなこ")}},
+        {QStringLiteral("中１"), false, {}},
+        {QStringLiteral("全学年"),
+         false,
+         {QStringLiteral("大+ やまだ先生"), QStringLiteral("中2 たろう"), QStringLiteral("小2 はなこ")}},
+        {QStringLiteral("こうこう"), true, {}},
+    };
+    Visit v;
+    v.open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.filter.toStdString());
+        const QString before = v.g->GakunenFilter;
+        if (c.typed) {
+            QLineEdit* edit = v.filter()->lineEdit();
+            edit->selectAll();
+            edit->insert(c.filter);
+            QTest::keyClick(edit, Qt::Key_Return);
+            EXPECT_EQ(v.g->GakunenFilter, before);  // only a chosen text is handed on
+        } else {
+            v.chooseFilter(c.filter);
+            EXPECT_EQ(v.g->GakunenFilter, c.filter);
+        }
+        const auto e = v.entries();
+        ASSERT_EQ(e.size(), c.names.size() + 1);
+        EXPECT_EQ(e[0], QStringLiteral("－－－－－－"));
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            EXPECT_TRUE(e[i + 1].startsWith(c.names[i])) << e[i + 1].toStdString();
+        EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
+    }
+}
+
+TEST(Namesel, EveryWayOfChoosingConfirmsTheStudentOnce) {
+    struct Way {
+        const char* how;
+        std::function<void(Visit&)> choose;
+    };
+    const Way ways[] = {
+        {"click and O.K.",
+         [](Visit& v) {
+             v.clickRow(2);
+             v.find<QPushButton>(QStringLiteral("Command14"))->click();
+         }},
+        {"double-click", [](Visit& v) { v.doubleClickRow(2); }},
+        {"Enter",
+         [](Visit& v) {
+             v.clickRow(2);
+             QTest::keyClick(v.list(), Qt::Key_Return);
+         }},
+        {"space",
+         [](Visit& v) {
+             v.clickRow(2);
+             QTest::keyClick(v.list(), Qt::Key_Space);
+         }},
+        {"the key 1",
+         [](Visit& v) {
+             v.clickRow(2);
+             QTest::keyClick(v.list(), Qt::Key_1);
+         }},
+        {"the key 1 on the keypad",
+         [](Visit& v) {
+             v.clickRow(2);
+             QTest::keyClick(v.list(), Qt::Key_1, Qt::KeypadModifier);
+         }},
+        {"arrow keys and Enter",
+         [](Visit& v) {
+             v.list()->setFocus();
+             QTest::keyClick(v.list(), Qt::Key_Down);
+             QTest::keyClick(v.list(), Qt::Key_Down);
+             QTest::keyClick(v.list(), Qt::Key_Enter);
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.how);
+        Visit v;
+        QWidget* w = v.open();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        way.choose(v);
+        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+        EXPECT_EQ(v.g->SeitoBangou, 2);
+        EXPECT_EQ(v.g->SeitoNamae, fixedText(QStringLiteral("たろう")));
+        EXPECT_EQ(v.g->SeitoGakunen, QStringLiteral("中２"));
+        EXPECT_EQ(v.g->KaisiTime, 36000);
+        EXPECT_EQ(v.g->LevelCount, 3);
+        EXPECT_EQ(v.cues.wrong, 0);
+        EXPECT_TRUE(v.find<QPushButton>(QStringLiteral("Command14"))->isHidden());
+        EXPECT_TRUE(v.find<QLabel>(QStringLiteral("Picture5"))->isVisible());
+        EXPECT_EQ(v.label(QStringLiteral("Picture5")), QStringLiteral("Just a moment, please."));
+        // With O.K. hidden, neither "1" nor Enter nor a double-click confirms again.
+        w->activateWindow();
+        QTest::keyClick(v.list(), Qt::Key_1);
+        QTest::keyClick(v.list(), Qt::Key_Return);
+        v.doubleClickRow(3);
+        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+        EXPECT_EQ(v.g->SeitoBangou, 2);
+    }
+}
+
+TEST(Namesel, WithoutANameTheCuePlaysAndNothingElseHappens) {
+    struct Way {
+        const char* how;
+        std::function<void(Visit&)> act;
+        int cues;
+    };
+    const Way ways[] = {
+        {"O.K. on the dashes", [](Visit& v) { v.find<QPushButton>(QStringLiteral("Command14"))->click(); },
+         1},
+        {"Enter on the dashes",
+         [](Visit& v) {
+             v.clickRow(0);
+             QTest::keyClick(v.list(), Qt::Key_Return);
+         },
+         1},
+        {"the key 1 with nothing chosen", [](Visit& v) { QTest::keyClick(v.list(), Qt::Key_1); }, 1},
+        {"a name, then the dashes",
+         [](Visit& v) {
+             v.clickRow(1);
+             v.clickRow(0);
+             v.find<QPushButton>(QStringLiteral("Command14"))->click();
+         },
+         1},
+        {"a double-click on the dashes", [](Visit& v) { v.doubleClickRow(0); }, 0},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.how);
+        Visit v;
+        QWidget* w = v.open();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        way.act(v);
+        EXPECT_EQ(v.cues.wrong, way.cues);
+        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+        EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
+        EXPECT_FALSE(v.find<QPushButton>(QStringLiteral("Command14"))->isHidden());
+    }
+    // No cue player at all (a classroom without sounds): still nothing happens, and no crash.
+    Visit v;
+    v.ctx->cues = nullptr;
+    v.open();
+    v.find<QPushButton>(QStringLiteral("Command14"))->click();
+    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+}
+
+TEST(Namesel, TheChosenNumberDecidesEvenAfterTheFilterChanged) {
+    Visit v;
+    v.open();
+    v.clickRow(3);
+    EXPECT_EQ(v.label(QStringLiteral("Label1")),
+              QStringLiteral("小2 はなこ　　　"));  // its padding, not blanks, stays
+    EXPECT_EQ(v.label(QStringLiteral("Label2")), QStringLiteral("3"));
+    // A new filter rebuilds the list and clears the choice: O.K. now asks for a name.
+    v.chooseFilter(QStringLiteral("小学生全体"));
+    EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
+    v.find<QPushButton>(QStringLiteral("Command14"))->click();
+    EXPECT_EQ(v.cues.wrong, 1);
+    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+    // Row 1 is now student 3 (row 3 of the roster): the number, not the row, picks the student.
+    v.clickRow(1);
+    v.find<QPushButton>(QStringLiteral("Command14"))->click();
+    EXPECT_EQ(v.g->SeitoBangou, 3);
+    EXPECT_EQ(v.g->SeitoNamae, fixedText(QStringLiteral("はなこ")));
+    EXPECT_EQ(v.g->SeitoGakunen, QStringLiteral("小２"));
+    EXPECT_EQ(v.g->GakunenFilter, QStringLiteral("小学生全体"));
+}
+
+TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndHelpFailsSilently) {
+    for (int printOK : {0, 1}) {
+        SCOPED_TRACE(printOK);
+        Visit v;
+        v.g->PrintOK = Integer(printOK);
+        v.open();
+        auto* print = v.find<QPushButton>(QStringLiteral("Command1"));
+        EXPECT_EQ(print->isVisible(), printOK == 1);
+        EXPECT_EQ(print->text(), QStringLiteral("印刷"));
+        if (printOK == 1) {
+            print->click();
+            EXPECT_EQ(v.screens.count(Screen::FormPrint0), 1);
+            EXPECT_NE(v.screens.loaded(Screen::namesel), nullptr);
+        }
+        // There is no help file in the classroom: nothing is said, the screen stays.
+        v.action(QStringLiteral("mnuContents"))->trigger();
+        EXPECT_TRUE(v.messages.messages.empty());
+        EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isVisible());
+    }
+}
+
+TEST(FrmName2, ANameChangedInTheRegistrationScreenIsInTheNameListOnReturn) {
+    Visit v;
+    v.open();
+    v.action(QStringLiteral("mnuNameChange"))->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(v.screens.loaded(Screen::FrmName2), nullptr);
+    EXPECT_EQ(v.screens.loaded(Screen::namesel), nullptr);
+    EXPECT_EQ(v.screens.loaded(Screen::FrmName2)->windowTitle(), QStringLiteral("Form3"));
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label4", "名前変更"},
+        {"Label2", "名前"},
+        {"Label1", "生まれた年"},
+        {"Label3", "※生まれた年は早生まれの場合は1年引いてください"},
+    };
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(v.label(QString::fromLatin1(name), Screen::FrmName2), QString::fromUtf8(caption));
+    EXPECT_EQ(v.find<QPushButton>(QStringLiteral("Command1"), Screen::FrmName2)->text(),
+              QStringLiteral("変更"));
+    EXPECT_EQ(v.find<QPushButton>(QStringLiteral("Command2"), Screen::FrmName2)->text(),
+              QStringLiteral("もどる"));
+
+    auto box = [&](const char* name) {
+        return v.find<QLineEdit>(QString::fromLatin1(name), Screen::FrmName2);
+    };
+    EXPECT_EQ(box("Text1_2")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(box("Text2_2")->text(), QStringLiteral("2010"));
+
+    // A name the roster cannot hold: told which row and which character, nothing written.
+    const QString before = v.rosterFile();
+    box("Text1_1")->setText(QStringLiteral("𠮷田"));
+    v.find<QPushButton>(QStringLiteral("Command1"), Screen::FrmName2)->click();
+    ASSERT_EQ(v.messages.messages.size(), 1u);
+    EXPECT_TRUE(v.messages.messages[0].text.contains(QStringLiteral("1 行目")));
+    EXPECT_TRUE(v.messages.messages[0].text.contains(QStringLiteral("𠮷")));
+    EXPECT_EQ(v.rosterFile(), before);
+    box("Text1_1")->setText(QStringLiteral("やまだ先生"));
+
+    box("Text1_2")->setText(QStringLiteral("  じろう "));
+    box("Text2_2")->setText(QStringLiteral("2011年"));
+    v.find<QPushButton>(QStringLiteral("Command1"), Screen::FrmName2)->click();
+    EXPECT_EQ(v.messages.messages.size(), 1u);
+    EXPECT_TRUE(v.rosterFile().contains(
+        QStringLiteral("\n2,2011,0,0,\"%1\",0,").arg(fixedText(QStringLiteral("じろう")))));
+    EXPECT_EQ(box("Text1_2")->text(), QStringLiteral("じろう"));  // the boxes show what was stored
+    EXPECT_EQ(box("Text2_2")->text(), QStringLiteral("2011"));
+    EXPECT_NE(v.screens.loaded(Screen::FrmName2), nullptr);  // "変更" stays on the screen
+
+    v.find<QPushButton>(QStringLiteral("Command2"), Screen::FrmName2)->click();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(v.screens.loaded(Screen::FrmName2), nullptr);
+    ASSERT_NE(v.screens.loaded(Screen::namesel), nullptr);
+    const auto e = v.entries();
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_TRUE(e[2].startsWith(QStringLiteral("中1 じろう"))) << e[2].toStdString();
+
+    // The close box leads back to the name list as well.
+    v.action(QStringLiteral("mnuNameChange"))->trigger();
+    ASSERT_NE(v.screens.loaded(Screen::FrmName2), nullptr);
+    v.screens.loaded(Screen::FrmName2)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(v.screens.loaded(Screen::FrmName2), nullptr);
+    ASSERT_NE(v.screens.loaded(Screen::namesel), nullptr);
+    EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isVisible());
+}
