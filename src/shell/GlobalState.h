@@ -125,6 +125,13 @@ struct hensuu1 {
     Long RecordSuu = 0;
     Integer RetryCount = 0;
 
+    // Sound cues.
+    Table2D<QString> OtoList{10, 21};  // (cue 0..10, row 0..21): row 0 the cue names, rows 1..20 the wave
+                                       // files' base names, row 21 the number of files as text
+    QString OtoCommand;                // the last media command sent
+    QString OtoResult;                 // its result code as text, "0" for success
+    Integer OtoErrorCount = 0;         // failed answer cues in a row
+
     // Printing.
     Table2D<QString> TableData{1000, 100};
     Long TableRows = 0;

@@ -8,6 +8,7 @@
 #include "platform/Cp932.h"
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"
+#include "shell/SoundCues.h"
 
 namespace pekuru {
 
@@ -140,6 +141,8 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
     プログラム名設定(g);
     // 10. The level table.
     readLevelTable(g, g.DataFolder + QStringLiteral("タイム回数データ.txt"));
+    // 11. The sound list.
+    音ファイル読込(g);
 }
 
 }  // namespace pekuru

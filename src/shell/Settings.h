@@ -29,7 +29,8 @@ CodeSplit splitClassroomCode(const QString& displayText);
 // most 36 lines of twelve values each.
 void readLevelTable(hensuu1& g, const QString& path);
 
-// 設定読込: reads 設定.txt and 共通データ.txt, works out the folders and reads the level table.
+// 設定読込: reads 設定.txt and 共通データ.txt, works out the folders, reads the level table and then
+// the sound list (音ファイル読込).
 // `programFolder` is the program's own folder, without a trailing separator. Any missing file or
 // bad value throws ProgramError before anything is written.
 void 設定読込(hensuu1& g, const QString& programFolder);

@@ -160,9 +160,11 @@ TEST(SettingsRead, OwnFolderModeReadsTheCommonFileBesideTheProgram) {
     room.writeSettings(QStringLiteral("\"1\""));
     test::writeCp932(room.programFile(QStringLiteral("共通データ.txt")),
                      QStringLiteral("4\r\n\"家の机\"\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+    test::writeCp932(room.programFile(QStringLiteral("新音ファイル.txt")), QStringLiteral("正解音2,pinpon9,*\n"));
     auto g = std::make_unique<hensuu1>();
     設定読込(*g, room.programFolder());
     EXPECT_EQ(g->KyoutuuFolder, room.programFolder() + QStringLiteral("/"));
+    EXPECT_EQ(g->OtoList(2, 1), QStringLiteral("pinpon9"));  // the sound list lies beside the program too
     EXPECT_EQ(g->KyoutuuName, QStringLiteral("家の机"));
     EXPECT_TRUE(g->KyousituCode.isEmpty());
     EXPECT_TRUE(g->MeiboOption.equalsNumber(1));

@@ -42,6 +42,7 @@ Classroom::Classroom() {
         "150,300,200,5,1.5,0,0,7,1,0,0,0\n"));
     writeRoster(QStringLiteral(
         "1,2016,0,0,\"はなこ              \",0,\"                    \",\"                    \"\n"));
+    writeSoundList(QStringLiteral("正解音2\npinpon1\n*\n間違い音2\nbubu1\n*\n"));
 }
 
 QString Classroom::common() const { return dir_.path() + QStringLiteral("/classroom"); }
@@ -53,6 +54,9 @@ void Classroom::writeSettings(const QString& firstValue) {
 void Classroom::writeCommon(const QString& text) { writeCp932(commonFile(QStringLiteral("共通データ.txt")), text); }
 void Classroom::writeLevelTable(const QString& text) {
     writeCp932(programFile(QStringLiteral("タイム回数データ.txt")), text);
+}
+void Classroom::writeSoundList(const QString& text) {
+    writeCp932(soundFolder() + QStringLiteral("/新音ファイル.txt"), text);
 }
 void Classroom::writeRoster(const QString& text) { writeCp932(commonFile(QStringLiteral("生徒用名簿.txt")), text); }
 

@@ -12,7 +12,8 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
 
 // A classroom laid out as in real use: a common folder with the program folder "tiles" inside it
-// and 音フォルダ beside it, holding valid settings, a level table of four lines and a roster.
+// and 音フォルダ beside it, holding valid settings, a level table of four lines, a roster and a sound
+// list (its wave files are not there).
 class Classroom {
 public:
     Classroom();
@@ -27,6 +28,8 @@ public:
     void writeCommon(const QString& text);
     void writeLevelTable(const QString& text);
     void writeRoster(const QString& text);
+    QString soundFolder() const { return common() + QStringLiteral("/音フォルダ"); }
+    void writeSoundList(const QString& text);
 
 private:
     QTemporaryDir dir_;
