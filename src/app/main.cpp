@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "drill/LevelSetup.h"
+#include "platform/MediaAudioOutput.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
@@ -15,6 +16,7 @@
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
+#include "shell/SoundCues.h"
 #include "shell/Startup.h"
 
 using namespace pekuru;
@@ -56,6 +58,9 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Results results(*state, clock, waiter);
     AppContext context{*state, clock, random, *messages, screens, waiter, &results, &instance};
+    AudioOutputMediaCommands media;  // plays each cue to its end before the program goes on
+    SoundCues sounds(*state, media, random);
+    context.cues = &sounds;
     screens.setContext(&context);
 
     bool refused = false;
