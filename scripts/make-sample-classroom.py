@@ -2,8 +2,9 @@
 """Writes the settings, level table and roster of the demo classroom in data/sample/.
 
 The files are CP932 text with CR LF line ends, in the free sequential format the program reads
-(texts in double quotes, numbers bare). Run it after changing a value here; it rewrites only the
-files it owns and leaves pictures, sounds and other files in the classroom alone.
+(texts in double quotes, numbers bare). Run it after changing a value here; it rewrites only these
+four files. The pictures (picture/) and the sound folder (音フォルダ/) are made by their own tools
+in tools/.
 """
 
 from pathlib import Path
@@ -11,7 +12,6 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent / "data" / "sample"
 COMMON = ROOT / "教室"            # the common data folder, shared by the programs of a classroom
 PROGRAM = COMMON / "ペクル"        # this program's folder inside it
-SOUNDS = COMMON / "音フォルダ"     # the sound folder beside the program folder
 
 
 def quoted(text: str, width: int | None = None) -> str:
@@ -60,8 +60,3 @@ levels = [
     (200, 420, 50, 5, "2", 3, 25, 7, 1, 0, 0, 0),   # 3: 5×5 tiles, 2 pictures
 ]
 write(PROGRAM / "タイム回数データ.txt", [",".join(str(v) for v in row) for row in levels])
-
-# The sound folder: the sound list and wave files go here.
-write(SOUNDS / "README.txt", [
-    "このフォルダには、ペクルの効果音 (新音ファイル.txt と .wav ファイル) を置きます。",
-])
