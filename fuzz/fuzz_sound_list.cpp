@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ScriptedMediaCommands media;
     media.results = {MediaOk, MediaFileNotFound, MediaFileNotFound, MediaFileNotFound, MediaFileNotFound};
-    MersenneRandom random(std::uint32_t(size));
-    SoundCues sounds(*g, media, random);
+    MersenneRandom draws(static_cast<std::uint32_t>(size));
+    SoundCues sounds(*g, media, draws);
     try {
         for (int round = 0; round < 3; ++round) {
             sounds.正解音再生();
