@@ -13,8 +13,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <limits>
@@ -79,18 +81,19 @@ QByteArray tone(double seconds, int rate, double hertz, int amplitude) {
 }
 
 // A PulseAudio sound server in a scratch folder, reachable only through its own socket, with a
-// null output (or none). It runs as long as this object; a silent stream of 20 ms latency keeps
-// the null output running in real time, as a sound card would, instead of in 2-second blocks.
+// null output (or none). Started as a daemon, it is ready when its start command returns; it is
+// stopped with this object, and leaves by itself five seconds after its last client (should a
+// test die). With an output, a silent stream of 20 ms latency keeps the null output running in
+// real time, as a sound card would, instead of in blocks of two seconds.
 class SoundServer {
 public:
     explicit SoundServer(bool withOutput) : withOutput_(withOutput) {}
     ~SoundServer() {
-        for (QProcess* p : {&keepAlive_, &daemon_}) {
-            if (p->state() == QProcess::NotRunning) continue;
-            p->terminate();
-            if (!p->waitForFinished(3000)) p->kill();
-            p->waitForFinished(3000);
+        if (keepAlive_.state() != QProcess::NotRunning) {
+            keepAlive_.terminate();
+            keepAlive_.waitForFinished(3000);
         }
+        if (daemonPid_ > 0) ::kill(daemonPid_, SIGTERM);
     }
 
     // Starts the server; on failure `why` says what is missing.
@@ -103,66 +106,45 @@ public:
                 "pulseaudio, pacat or pactl is not installed (Debian: pulseaudio, pulseaudio-utils)");
             return false;
         }
+        const QString run = dir_.filePath(QStringLiteral("run"));
         QDir(dir_.path()).mkpath(QStringLiteral("home"));
         QDir(dir_.path()).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(dir_.filePath(QStringLiteral("run")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dir_.filePath(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.filePath(QStringLiteral("run")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
         env.remove(QStringLiteral("PULSE_SERVER"));
-        daemon_.setProcessEnvironment(env);
-        daemon_.setProcessChannelMode(QProcess::MergedChannels);
-        QStringList args = {QStringLiteral("--daemonize=no"),
-                            QStringLiteral("--exit-idle-time=-1"),
-                            QStringLiteral("-n"),
-                            QStringLiteral("--use-pid-file=no"),
-                            QStringLiteral("--disable-shm=yes"),
+        QStringList args = {QStringLiteral("--daemonize=yes"), QStringLiteral("--exit-idle-time=5"),
+                            QStringLiteral("-n"), QStringLiteral("--disable-shm=yes"),
                             QStringLiteral("--log-target=stderr")};
         if (withOutput_)
             args << QStringLiteral("-L") << QStringLiteral("module-null-sink sink_name=%1").arg(sink());
         args << QStringLiteral("-L")
              << QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1")
                     .arg(dir_.filePath(QStringLiteral("native")));
-        daemon_.start(pulseaudio, args);
-        if (!daemon_.waitForStarted(5000)) {
-            why = QStringLiteral("pulseaudio did not start: ") + daemon_.errorString();
+        QProcess daemon;
+        daemon.setProcessEnvironment(env);
+        daemon.start(pulseaudio, args);
+        if (!daemon.waitForFinished(20000) || daemon.exitCode() != 0) {
+            why = QStringLiteral("pulseaudio did not start: ") +
+                  QString::fromLocal8Bit(daemon.readAllStandardError());
             return false;
         }
-        if (!waitUntil([&] { return pactl({QStringLiteral("info")}).has_value(); })) {
-            why = QStringLiteral("pulseaudio did not answer: ") + QString::fromLocal8Bit(daemon_.readAll());
-            return false;
-        }
+        daemonPid_ =
+            QString::fromLatin1(test::readBytes(run + QStringLiteral("/pulse/pid"))).trimmed().toInt();
         if (!withOutput_) return true;
+        // Bounded, so that it cannot outlive a test that dies.
         keepAlive_.setStandardInputFile(QStringLiteral("/dev/zero"));
-        keepAlive_.start(pacat_, {QStringLiteral("--server=") + address(), QStringLiteral("--playback"),
-                                  QStringLiteral("--device=") + sink(), QStringLiteral("--latency-msec=20"),
-                                  QStringLiteral("--rate=44100"), QStringLiteral("--channels=2"),
-                                  QStringLiteral("--format=s16le")});
-        if (!waitUntil([&] {
-                return !pactl(
-                            {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
-                            .value_or(QString())
-                            .isEmpty();
-            })) {
-            why = QStringLiteral("the silent stream did not start: ") +
-                  QString::fromLocal8Bit(keepAlive_.readAllStandardError());
-            return false;
-        }
-        // Until then the output still plays out the block of silence it rendered ahead while idle.
-        if (!waitUntil([&] { return outputLatencyUsec() < 50000; })) {
-            why = QStringLiteral("the null output did not come down to a short latency");
+        keepAlive_.start(QStringLiteral("timeout"),
+                         {QStringLiteral("120"), pacat_, QStringLiteral("--server=") + address(),
+                          QStringLiteral("--playback"), QStringLiteral("--device=") + sink(),
+                          QStringLiteral("--latency-msec=20"), QStringLiteral("--rate=44100"),
+                          QStringLiteral("--channels=2"), QStringLiteral("--format=s16le")});
+        if (!keepAlive_.waitForStarted(5000)) {
+            why = QStringLiteral("the silent stream did not start: ") + keepAlive_.errorString();
             return false;
         }
         return true;
-    }
-
-    // The latency the null output reports, in microseconds (very large if unknown).
-    qint64 outputLatencyUsec() const {
-        const QString sinks = pactl({QStringLiteral("list"), QStringLiteral("sinks")}).value_or(QString());
-        const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("Latency: (\\d+) usec")).match(sinks);
-        return m.hasMatch() ? m.captured(1).toLongLong() : std::numeric_limits<qint64>::max();
     }
 
     QString address() const { return QStringLiteral("unix:") + dir_.filePath(QStringLiteral("native")); }
@@ -177,24 +159,34 @@ public:
         return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     }
 
-    // Polls `ready` for up to five seconds, pausing on the server process between tries (which
-    // also notices a server that has died).
-    template <typename F>
-    bool waitUntil(F ready) {
-        for (int i = 0; i < 100; ++i) {
-            if (ready()) return true;
-            if (daemon_.waitForFinished(50)) return false;
-        }
-        return false;
+    // The null output's latency in microseconds, the larger of what it has and what it is set to
+    // (very large if unknown): a short one once the silent stream holds it.
+    qint64 outputLatencyUsec() const {
+        const QString sinks = pactl({QStringLiteral("list"), QStringLiteral("sinks")}).value_or(QString());
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("Latency: (\\d+) usec, configured (\\d+) usec")).match(sinks);
+        if (!m.hasMatch()) return std::numeric_limits<qint64>::max();
+        return std::max(m.captured(1).toLongLong(), m.captured(2).toLongLong());
     }
 
 private:
     bool withOutput_;
     QTemporaryDir dir_;
     QString pacat_, pactl_;
-    QProcess daemon_;
+    qint64 daemonPid_ = 0;
     QProcess keepAlive_;
 };
+
+// Waits up to five seconds, in steps of 20 ms, for `ready`. Only the playback test waits: for
+// the null output to come down to a short latency and for the recorder to connect.
+template <typename F>
+bool waitUntil(F ready) {
+    for (int i = 0; i < 250; ++i) {
+        if (ready()) return true;
+        QThread::msleep(20);
+    }
+    return false;
+}
 
 // Runs media_probe with PULSE_SERVER set to `server` and returns the code it printed.
 int probe(const QString& server, const QString& command, QString* text) {
@@ -439,7 +431,9 @@ TEST(AudioOutput, PlaysTheWholeSoundBeforeItReturnsAndHandlesNoEventMeanwhile) {
                     QStringLiteral("--device=") + server.sink() + QStringLiteral(".monitor"),
                     QStringLiteral("--latency-msec=20"), QStringLiteral("--rate=22050"),
                     QStringLiteral("--channels=1"), QStringLiteral("--format=s16le")});
-    ASSERT_TRUE(server.waitUntil([&] {
+    // Until the silent stream holds it, the null output plays out the silence it rendered ahead.
+    ASSERT_TRUE(waitUntil([&] { return server.outputLatencyUsec() < 50000; }));
+    ASSERT_TRUE(waitUntil([&] {
         return !server
                     .pactl(
                         {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")})
