@@ -1,6 +1,8 @@
 #include "app/ScreenRegistry.h"
 
 #include "drill/MainFrm.h"
+#include "printing/FormPrint0.h"
+#include "printing/frmPrint.h"
 #include "records/FrmSyuuryou.h"
 #include "records/seisekitime1.h"
 #include "roster/FrmName2.h"
@@ -19,11 +21,9 @@ void registerScreens(ScreenManager& screens) {
     screens.registerScreen(Screen::seisekitime1, [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
     screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
     screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
+    screens.registerScreen(Screen::FormPrint0, [](AppContext& c) -> QWidget* { return new FormPrint0(c); });
+    screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
     screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });
-    // Temporary: a bare window for "印刷" until the worksheet selection screen is registered here.
-    screens.registerScreen(Screen::FormPrint0, [](AppContext& c) {
-        return makeBareScreen(c, QStringLiteral("FormPrint0"), QStringLiteral("印刷"));
-    });
 }
 
 }  // namespace pekuru
