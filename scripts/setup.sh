@@ -16,7 +16,7 @@ packages=(
     # the Japanese screen font
     fonts-ipafont-gothic
     # a virtual display for machines without one, checking printed PDF pages, sound output
-    xvfb xauth poppler-utils pulseaudio
+    xvfb xauth poppler-utils pulseaudio pulseaudio-utils
 )
 
 missing=()
