@@ -194,7 +194,7 @@ void MainFrm::layoutStrip() {
     font(sLabel2, cycle_->strip().sLabel2PointSize, true);
     sLabel2->setGeometry(int(10 * u), int(2 * u), int(220 * u), int(36 * u));
     QLabel* row2[] = {sLabel16[0], sLabel13, sLabel16[1], sLabel16[2], sLabel12, sLabel16[3], sLabel16[4], sLabel11, sLabel16[5]};
-    const int widths[] = {52, 34, 24, 36, 30, 34, 66, 30, 34};
+    const int widths[] = {58, 36, 26, 40, 32, 40, 84, 32, 40};
     int x = int(10 * u);
     for (int i = 0; i < 9; ++i) {
         font(row2[i], 10.5);
@@ -329,7 +329,7 @@ void MainFrm::renderPuzzle() {
     if (puzzle_->tilesShown() && puzzle_->cutGeneration() != piecesOf_ && puzzle_->cutGeneration() > 0) makePieces();
     for (int k = 1; k < int(tiles_.size()); ++k) {
         tiles_[std::size_t(k)]->setVisible(puzzle_->tilesShown());
-        tiles_[std::size_t(k)]->setEnabled(puzzle_->tilesEnabled());
+        tiles_[std::size_t(k)]->setActive(puzzle_->tilesEnabled());
         markers_[std::size_t(k)]->setVisible(puzzle_->tilesShown() && puzzle_->markerShown(k));
         markers_[std::size_t(k)]->raise();
     }

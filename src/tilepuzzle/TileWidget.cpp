@@ -9,12 +9,19 @@ namespace pekuru {
 
 TileWidget::TileWidget(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setObjectName(QStringLiteral("PicClipImage1_%1").arg(index));
-    setAcceptDrops(true);
+    setAcceptDrops(false);
     setScaledContents(true);
     setFrameShape(QFrame::NoFrame);
 }
 
+void TileWidget::setActive(bool active) {
+    active_ = active;
+    setAcceptDrops(active);
+    setCursor(active ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
 void TileWidget::mousePressEvent(QMouseEvent* event) {
+    if (!active_) return;
     if (event->button() != Qt::LeftButton) {
         QLabel::mousePressEvent(event);
         return;
@@ -43,6 +50,7 @@ void TileWidget::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void TileWidget::dropEvent(QDropEvent* event) {
+    if (!active_) return;
     bool ok = false;
     const int source = event->mimeData()->data(QString::fromLatin1(mimeType())).toInt(&ok);
     if (!ok) return;

@@ -11,6 +11,10 @@ class TileWidget : public QLabel {
 public:
     TileWidget(int index, QWidget* parent);
     int index() const { return index_; }
+    // Whether the tile takes part (drags and drops). A tile that does not stays fully coloured:
+    // the whole picture must be seen bright while it is memorised.
+    void setActive(bool active);
+    bool isActive() const { return active_; }
 
     static const char* mimeType() { return "application/x-pekuru-tile"; }
 
@@ -27,6 +31,7 @@ protected:
 
 private:
     int index_;
+    bool active_ = false;
 };
 
 }  // namespace pekuru

@@ -156,11 +156,11 @@ TEST(DrillScreen, AWholeLevelOneDrillIsRecordedWithItsTimeAndPenalties) {
     EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("sLabel9"))->text(), QStringLiteral("5"));
     EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("Label1"))->text(), QStringLiteral("覚えたらスタートを押しなさい"));
     EXPECT_TRUE(w->sTimer1->isActive());
-    EXPECT_FALSE(v.find<TileWidget>(w, QStringLiteral("PicClipImage1_1"))->isEnabled());
+    EXPECT_FALSE(v.find<TileWidget>(w, QStringLiteral("PicClipImage1_1"))->isActive());
 
     v.secondsPass(w, 5);
     v.click(w, QStringLiteral("PicClipCnd1_2"));  // スタート
-    EXPECT_TRUE(v.find<TileWidget>(w, QStringLiteral("PicClipImage1_9"))->isEnabled());
+    EXPECT_TRUE(v.find<TileWidget>(w, QStringLiteral("PicClipImage1_9"))->isActive());
     // One wrong check (10 s) before solving the first picture.
     if (w->puzzle().board().isWhole()) v.dragTile(w, 1, 2);
     v.click(w, QStringLiteral("PicClipCnd1_3"));
