@@ -119,9 +119,9 @@ void FormPrint0::resizeEvent(QResizeEvent* event) {
     const int m = 16, left = 300;
     Label1->setGeometry(m, m, left - m, 40);
     Label2->setGeometry(m, 64, left - m, 30);
-    List1->setGeometry(m, 96, 120, 300);
+    List1->setGeometry(m, 96, 120, 250);
     Label3->setGeometry(m + 130, 96, left - m - 130, 160);
-    int y = 410;
+    int y = 360;
     for (int i = 1; i <= 5; ++i, y += 34) Option1[i]->setGeometry(m, y, left - m, 30);
     Check1->setGeometry(m, y + 6, left - m, 30);
     Command3->setGeometry(m, y + 46, left - 2 * m, 40);
