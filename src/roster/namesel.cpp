@@ -121,7 +121,7 @@ void namesel::build() {
     buildMenu();
     layout->setMenuBar(menuBar_);
 
-    auto named = [this](auto* w, const char* name) {
+    auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };
