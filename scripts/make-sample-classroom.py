@@ -38,8 +38,8 @@ write(COMMON / "共通データ.txt", [",".join(["4", quoted("10234ひまわり�
 # elementary school in the school year from April 2026; grades move up each April.
 students = [
     (1, 1985, "やまだ先生"),
-    (2, 2015, "さとう　たろう"),
-    (3, 2018, "すずき　はなこ"),
+    (2, 2015, "たろう"),
+    (3, 2018, "はなこ"),
 ]
 write(COMMON / "生徒用名簿.txt", [
     f"{number},{born},0,0,{quoted(name, 20)},0,{quoted('', 20)},{quoted('', 20)}"
