@@ -34,8 +34,8 @@ QString makeFile(const QString& folder, int records) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
     std::mt19937 random{std::uint32_t(records)};
-    std::uniform_int_distribution<int> student(1, 30), level(1, 3), daysAgo(0, 59), second(8 * 3600, 20 * 3600),
-        percent(0, 99);
+    std::uniform_int_distribution<int> student(1, 30), level(1, 3), daysAgo(0, 59),
+        second(8 * 3600, 20 * 3600), percent(0, 99);
     const int target[] = {0, 60, 90, 150};
     QByteArray chunk;
     chunk.reserve(4096 * kSeisekiRecLength);
@@ -128,7 +128,8 @@ void BM_回数求(benchmark::State& state) {
 
 void BM_BareRead(benchmark::State& state) {
     const int records = int(state.range(0));
-    const QByteArray path = QFile::encodeName(files().folderFor(records) + QStringLiteral("成績累積データ.dat"));
+    const QByteArray path =
+        QFile::encodeName(files().folderFor(records) + QStringLiteral("成績累積データ.dat"));
     const std::int64_t read = std::min(records, kMaxRecordSlots) * std::int64_t(kSeisekiRecLength);
     const std::int64_t from = std::int64_t(records) * kSeisekiRecLength - read;
     std::vector<char> buffer(static_cast<std::size_t>(read));

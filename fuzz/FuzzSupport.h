@@ -14,7 +14,8 @@ inline QString writeScratch(const QString& name, const std::uint8_t* data, std::
     static QTemporaryDir dir;
     const QString path = dir.filePath(name);
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(reinterpret_cast<const char*>(data), qint64(size));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(reinterpret_cast<const char*>(data), qint64(size));
     return dir.path() + QLatin1Char('/');
 }
 

@@ -41,7 +41,7 @@ const std::vector<Partial> kBrass = {{1.0, 1.0, 1.0},  {2.0, 0.6, 1.0},  {3.0, 0
                                      {4.0, 0.22, 1.0}, {5.0, 0.12, 1.0}, {6.0, 0.06, 1.0}};
 
 class Sound {
-public:
+  public:
     // `peak`: the loudest sample as a fraction of full scale.
     explicit Sound(double seconds, double peak = kPeak)
         : peak_(peak), samples_(std::size_t(seconds * kRate), 0.0) {}
@@ -101,7 +101,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::size_t start(double at) const { return std::size_t(std::lround(at * kRate)); }
     double peak_;
     std::vector<double> samples_;

@@ -18,7 +18,8 @@ void registerScreens(ScreenManager& screens) {
         return w;
     });
     screens.registerScreen(Screen::FrmName2, [](AppContext& c) -> QWidget* { return new FrmName2(c); });
-    screens.registerScreen(Screen::seisekitime1, [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
+    screens.registerScreen(Screen::seisekitime1,
+                           [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
     screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
     screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
     screens.registerScreen(Screen::FormPrint0, [](AppContext& c) -> QWidget* { return new FormPrint0(c); });

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/ScreenRegistry.h"
 #include "drill/LevelSetup.h"
 #include "platform/MediaAudioOutput.h"
 #include "platform/PekuruApplication.h"
@@ -12,7 +13,6 @@
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
 #include "records/Results.h"
-#include "app/ScreenRegistry.h"
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
     PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
 
-    const CommandLine cl = parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
+    const CommandLine cl =
+        parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
     if (!cl.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData());
         return 2;

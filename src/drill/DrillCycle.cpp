@@ -40,14 +40,16 @@ void DrillCycle::初期設定() {
     const int l = g_.LevelNo;
     const std::int64_t barMax = std::int64_t(g_.SeigenTime[l]) * 5;
     if (barMax > std::numeric_limits<Long>::max()) {
-        throw ProgramError(ProgramError::Overflow,
-                           QStringLiteral("レベル %1 の制限時間 %2 秒の 5 倍が大きすぎます。").arg(l).arg(g_.SeigenTime[l]));
+        throw ProgramError(
+            ProgramError::Overflow,
+            QStringLiteral("レベル %1 の制限時間 %2 秒の 5 倍が大きすぎます。").arg(l).arg(g_.SeigenTime[l]));
     }
     g_.BarMax = Long(barMax);
     strip_ = StatusStrip();
     strip_.sLabel10 = QStringLiteral("0");
     strip_.noLimit = g_.BarMax <= 0;
-    const double span = strip_.noLimit ? double(std::max<Long>(kNoLimitSpanMin, g_.GoukakuTime[l] * 5)) : double(g_.BarMax);
+    const double span =
+        strip_.noLimit ? double(std::max<Long>(kNoLimitSpanMin, g_.GoukakuTime[l] * 5)) : double(g_.BarMax);
     strip_.target = std::clamp(double(g_.GoukakuTime[l]) / span, 0.0, 1.0);
     strip_.limit = std::clamp(double(g_.SeigenTime[l]) / span, 0.0, 1.0);
     strip_.elapsed = 0;
@@ -58,7 +60,8 @@ void DrillCycle::初期設定() {
     strip_.sLabel8 = g_.LevelName[l];
     g_.GoukeiKaisuu = 0;
     for (int i = 1; i <= 15; ++i)
-        g_.GoukeiKaisuu = Integer(std::nearbyint(float(g_.GoukeiKaisuu) + g_.HonjituKaisuu(g_.SeitoBangou, i)));
+        g_.GoukeiKaisuu =
+            Integer(std::nearbyint(float(g_.GoukeiKaisuu) + g_.HonjituKaisuu(g_.SeitoBangou, i)));
     strip_.sLabel14 = g_.KyoutuuName;
     strip_.sLabel13 = QString::number(minutesSinceConfirmed());
     strip_.sLabel12 = QString::number(g_.GoukeiKaisuu + 1);

@@ -13,28 +13,28 @@ class Results;
 
 // What the status strip of the drill screen shows.
 struct StatusStrip {
-    QString sLabel2;             // the title
+    QString sLabel2;  // the title
     double sLabel2PointSize = 16.8;
-    QString sLabel7;             // the student's name
-    QString sLabel8;             // the level's name
-    QString sLabel9;             // pictures still to solve
-    QString sLabel10;            // elapsed seconds
-    QString sLabel11;            // this level's attempt of today, counting this one
-    QString sLabel12;            // today's attempt over all levels, counting this one
-    QString sLabel13;            // minutes since the name was confirmed
-    QString sLabel14;            // the classroom's text
+    QString sLabel7;   // the student's name
+    QString sLabel8;   // the level's name
+    QString sLabel9;   // pictures still to solve
+    QString sLabel10;  // elapsed seconds
+    QString sLabel11;  // this level's attempt of today, counting this one
+    QString sLabel12;  // today's attempt over all levels, counting this one
+    QString sLabel13;  // minutes since the name was confirmed
+    QString sLabel14;  // the classroom's text
     // The time bar, as fractions of its frame: elapsed, target and limit segments.
     double elapsed = 0;
     double target = 0;
     double limit = 0;
     // Squares 10..39 (green, yellow, red groups of ten); true once hidden.
     std::array<bool, 40> squareHidden{};
-    bool noLimit = false;        // a level without a limit value: no time-over
+    bool noLimit = false;  // a level without a limit value: no time-over
 };
 
 // What the drill screen does for the cycle.
 class DrillHost {
-public:
+  public:
     virtual ~DrillHost() = default;
     virtual void yieldToEvents() = 0;
     virtual void setClockRunning(bool running) = 0;  // sTimer1
@@ -44,7 +44,7 @@ public:
 
 // The drill screen's clock, status strip and end of drill, apart from the widgets.
 class DrillCycle {
-public:
+  public:
     DrillCycle(hensuu1& g, const Clock& clock, Results& results, Navigator& nav, DrillHost& host)
         : g_(g), clock_(clock), results_(results), nav_(nav), host_(host) {}
 
@@ -70,7 +70,7 @@ public:
     // midnight keeps counting instead of going negative.
     static float secondsSince(float now, float from);
 
-private:
+  private:
     void setClock(bool running);
     int minutesSinceConfirmed() const;
 

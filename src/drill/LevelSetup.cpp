@@ -11,7 +11,8 @@ void レベル名設定(hensuu1& g, Navigator& nav) {
     g.LevelCount = 3;
     g.MaxLevel = g.LevelCount;
     // Level 1 is written with a half-width digit, levels 2 and 3 with full-width ones.
-    static const QString names[] = {QStringLiteral("レベル1"), QStringLiteral("レベル２"), QStringLiteral("レベル３")};
+    static const QString names[] = {QStringLiteral("レベル1"), QStringLiteral("レベル２"),
+                                    QStringLiteral("レベル３")};
     for (int level = 1; level <= 3; ++level) {
         g.LevelName[level] = names[level - 1];
         g.LevelTimed[level] = 1;

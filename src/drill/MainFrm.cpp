@@ -46,7 +46,8 @@ MainFrm::MainFrm(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(c
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xf4, 0xf1, 0xe6));
     setPalette(pal);
-    cycle_ = std::make_unique<DrillCycle>(ctx_.g, ctx_.clock, *ctx_.results, ctx_.nav, static_cast<DrillHost&>(*this));
+    cycle_ = std::make_unique<DrillCycle>(ctx_.g, ctx_.clock, *ctx_.results, ctx_.nav,
+                                          static_cast<DrillHost&>(*this));
     puzzle_ = std::make_unique<TilePuzzle>(ctx_.g, ctx_.random, static_cast<PuzzleHost&>(*this));
 
     sTimer1 = new QTimer(this);
@@ -85,12 +86,15 @@ void MainFrm::buildStrip() {
     sLabel12 = makeLabel(sPicture1, QStringLiteral("sLabel12"));
     sLabel13 = makeLabel(sPicture1, QStringLiteral("sLabel13"));
     sLabel14 = makeLabel(sPicture1, QStringLiteral("sLabel14"));
-    const QString fixed[6] = {QStringLiteral("起動後"), QStringLiteral("分"), QStringLiteral("本日"),
-                              QStringLiteral("回目"), QStringLiteral("このレベル"), QStringLiteral("回目")};
-    for (int i = 0; i < 6; ++i) sLabel16[i] = makeLabel(sPicture1, QStringLiteral("sLabel16_%1").arg(i), fixed[i]);
-    for (QLabel* l : {sLabel9, sLabel10, sLabel11, sLabel12, sLabel13}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QString fixed[6] = {QStringLiteral("起動後"), QStringLiteral("分"),         QStringLiteral("本日"),
+                              QStringLiteral("回目"),   QStringLiteral("このレベル"), QStringLiteral("回目")};
+    for (int i = 0; i < 6; ++i)
+        sLabel16[i] = makeLabel(sPicture1, QStringLiteral("sLabel16_%1").arg(i), fixed[i]);
+    for (QLabel* l : {sLabel9, sLabel10, sLabel11, sLabel12, sLabel13})
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    sShape5 = makeShape(sPicture1, QStringLiteral("sShape5"), QStringLiteral("background: #e9eef5; border: 2px solid white;"));
+    sShape5 = makeShape(sPicture1, QStringLiteral("sShape5"),
+                        QStringLiteral("background: #e9eef5; border: 2px solid white;"));
     sShape4 = makeShape(sPicture1, QStringLiteral("sShape4"), QStringLiteral("background: #f6b0b0;"));
     sShape3 = makeShape(sPicture1, QStringLiteral("sShape3"), QStringLiteral("background: #9fe0a6;"));
     sShape2 = makeShape(sPicture1, QStringLiteral("sShape2"), QStringLiteral("background: #3d7dd8;"));
@@ -116,12 +120,16 @@ void MainFrm::buildPuzzlePanel() {
         connect(b, &QPushButton::clicked, this, [this, i] { puzzle_->click(i); });
         PicClipCnd1[i] = b;
     }
-    PicClipCnd1[2]->setStyleSheet(QStringLiteral("QPushButton { background: #2f9e44; color: white; border-radius: 10px; }"));
-    PicClipCnd1[3]->setStyleSheet(QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 10px; }"));
-    PicClipCnd1[4]->setStyleSheet(QStringLiteral("QPushButton { background: #e8e2d0; color: #5a4a2a; border-radius: 10px; }"));
+    PicClipCnd1[2]->setStyleSheet(
+        QStringLiteral("QPushButton { background: #2f9e44; color: white; border-radius: 10px; }"));
+    PicClipCnd1[3]->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 10px; }"));
+    PicClipCnd1[4]->setStyleSheet(
+        QStringLiteral("QPushButton { background: #e8e2d0; color: #5a4a2a; border-radius: 10px; }"));
     Command1 = new QPushButton(QStringLiteral("続きをする"), PicClipBasePic);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background: #f08c00; color: white; border-radius: 10px; }"));
+    Command1->setStyleSheet(
+        QStringLiteral("QPushButton { background: #f08c00; color: white; border-radius: 10px; }"));
     Command1->setVisible(false);
     connect(Command1, &QPushButton::clicked, this, [this] { puzzle_->continueClicked(); });
     Label1 = makeLabel(PicClipBasePic, QStringLiteral("Label1"));
@@ -137,7 +145,8 @@ void MainFrm::buildPuzzlePanel() {
 void MainFrm::buildNotice() {
     sPicture2 = new QFrame(this);
     sPicture2->setObjectName(QStringLiteral("sPicture2"));
-    sPicture2->setStyleSheet(QStringLiteral("#sPicture2 { background: rgba(255,255,255,235); border: 3px solid #203a5c; }"));
+    sPicture2->setStyleSheet(
+        QStringLiteral("#sPicture2 { background: rgba(255,255,255,235); border: 3px solid #203a5c; }"));
     lblsss1 = makeLabel(sPicture2, QStringLiteral("lblsss1"), QStringLiteral("成績記録中"));
     lblsss2 = makeLabel(sPicture2, QStringLiteral("lblsss2"), QStringLiteral("時間切れ"));
     lblsss2->setStyleSheet(QStringLiteral("color: red;"));
@@ -185,7 +194,8 @@ void MainFrm::resizeEvent(QResizeEvent* event) {
 
 void MainFrm::layoutStrip() {
     const int w = width();
-    const double u = std::max(1.0, std::min(w / 1024.0, height() / 768.0));  // scale from the 1024 × 768 design
+    const double u =
+        std::max(1.0, std::min(w / 1024.0, height() / 768.0));  // scale from the 1024 × 768 design
     const int h = int(113 * u);
     sPicture1->setGeometry(0, 0, w, h);
     auto font = [u](QWidget* wd, double pt, bool bold = false) { setPointSize(wd, pt * u, bold); };
@@ -193,7 +203,8 @@ void MainFrm::layoutStrip() {
     // Left: the title, then minutes, today's count and this level's count.
     font(sLabel2, cycle_->strip().sLabel2PointSize, true);
     sLabel2->setGeometry(int(10 * u), int(2 * u), int(220 * u), int(36 * u));
-    QLabel* row2[] = {sLabel16[0], sLabel13, sLabel16[1], sLabel16[2], sLabel12, sLabel16[3], sLabel16[4], sLabel11, sLabel16[5]};
+    QLabel* row2[] = {sLabel16[0], sLabel13,    sLabel16[1], sLabel16[2], sLabel12,
+                      sLabel16[3], sLabel16[4], sLabel11,    sLabel16[5]};
     const int widths[] = {58, 36, 26, 40, 32, 40, 84, 32, 40};
     int x = int(10 * u);
     for (int i = 0; i < 9; ++i) {
@@ -215,7 +226,8 @@ void MainFrm::layoutStrip() {
     for (int v : rw) total += v;
     x = right - int(total * u);
     for (int i = 0; i < 7; ++i) {
-        font(row[i], (row[i] == sLabel10 || row[i] == sLabel9) ? 17 : 13, row[i] == sLabel10 || row[i] == sLabel9);
+        font(row[i], (row[i] == sLabel10 || row[i] == sLabel9) ? 17 : 13,
+             row[i] == sLabel10 || row[i] == sLabel9);
         row[i]->setGeometry(x, int(34 * u), int(rw[i] * u), line);
         x += int(rw[i] * u);
     }
@@ -294,7 +306,8 @@ void MainFrm::stripChanged() {
 void MainFrm::makePieces() {
     const int n = puzzle_->board().tileCount();
     pieces_.assign(std::size_t(n + 1), QPixmap());
-    for (int p = 1; p <= n; ++p) pieces_[std::size_t(p)] = QPixmap::fromImage(puzzle_->picture().copy(puzzle_->pieceRect(p)));
+    for (int p = 1; p <= n; ++p)
+        pieces_[std::size_t(p)] = QPixmap::fromImage(puzzle_->picture().copy(puzzle_->pieceRect(p)));
     piecesOf_ = puzzle_->cutGeneration();
 }
 
@@ -302,7 +315,8 @@ void MainFrm::renderTiles() {
     const int n = puzzle_->board().tileCount();
     for (int k = 1; k <= n && k < int(tiles_.size()); ++k) {
         const int piece = puzzle_->board().pieceAt(k);
-        if (piece >= 1 && piece < int(pieces_.size())) tiles_[std::size_t(k)]->setPixmap(pieces_[std::size_t(piece)]);
+        if (piece >= 1 && piece < int(pieces_.size()))
+            tiles_[std::size_t(k)]->setPixmap(pieces_[std::size_t(piece)]);
     }
 }
 
@@ -315,18 +329,21 @@ void MainFrm::renderPuzzle() {
         markers_.assign(std::size_t(n + 1), nullptr);
         for (int k = 1; k <= n; ++k) {
             auto* t = new TileWidget(k, PicClipBasePic);
-            connect(t, &TileWidget::pressed, this, [this](int tile, bool* allowed) { *allowed = puzzle_->mouseDown(tile); });
+            connect(t, &TileWidget::pressed, this,
+                    [this](int tile, bool* allowed) { *allowed = puzzle_->mouseDown(tile); });
             connect(t, &TileWidget::droppedOn, this, [this](int target, int) { puzzle_->drop(target); });
             tiles_[std::size_t(k)] = t;
             auto* m = new QLabel(PicClipBasePic);
             m->setObjectName(QStringLiteral("Shape1_%1").arg(k));
-            m->setStyleSheet(QStringLiteral("background: #ff2d55; border: 3px solid white; border-radius: 6px;"));
+            m->setStyleSheet(
+                QStringLiteral("background: #ff2d55; border: 3px solid white; border-radius: 6px;"));
             m->setAttribute(Qt::WA_TransparentForMouseEvents);
             markers_[std::size_t(k)] = m;
         }
         layoutPuzzle();
     }
-    if (puzzle_->tilesShown() && puzzle_->cutGeneration() != piecesOf_ && puzzle_->cutGeneration() > 0) makePieces();
+    if (puzzle_->tilesShown() && puzzle_->cutGeneration() != piecesOf_ && puzzle_->cutGeneration() > 0)
+        makePieces();
     for (int k = 1; k < int(tiles_.size()); ++k) {
         tiles_[std::size_t(k)]->setVisible(puzzle_->tilesShown());
         tiles_[std::size_t(k)]->setActive(puzzle_->tilesEnabled());

@@ -22,7 +22,7 @@ class TileWidget;
 // tile puzzle below. Its handlers forward to DrillCycle and TilePuzzle and redraw from them.
 class MainFrm : public QWidget, private DrillHost, private PuzzleHost {
     Q_OBJECT
-public:
+  public:
     explicit MainFrm(AppContext& context, QWidget* parent = nullptr);
     ~MainFrm() override;
 
@@ -31,11 +31,11 @@ public:
     QTimer* sTimer1 = nullptr;
     QTimer* sTimer2 = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void activate();
     void buildStrip();
     void buildPuzzlePanel();
@@ -65,7 +65,8 @@ private:
     // Status strip.
     QFrame* sPicture1 = nullptr;
     QLabel *sLabel2 = nullptr, *sLabel3 = nullptr, *sLabel4 = nullptr, *sLabel5 = nullptr, *sLabel6 = nullptr;
-    QLabel *sLabel7 = nullptr, *sLabel8 = nullptr, *sLabel9 = nullptr, *sLabel10 = nullptr, *sLabel11 = nullptr;
+    QLabel *sLabel7 = nullptr, *sLabel8 = nullptr, *sLabel9 = nullptr, *sLabel10 = nullptr,
+           *sLabel11 = nullptr;
     QLabel *sLabel12 = nullptr, *sLabel13 = nullptr, *sLabel14 = nullptr;
     QLabel* sLabel16[6] = {};
     QFrame *sShape5 = nullptr, *sShape2 = nullptr, *sShape3 = nullptr, *sShape4 = nullptr, *sShape7 = nullptr;
@@ -73,10 +74,10 @@ private:
 
     // Puzzle panel.
     QWidget* PicClipBasePic = nullptr;
-    std::vector<TileWidget*> tiles_;   // entries 1..N
-    std::vector<QLabel*> markers_;     // Shape1, entries 1..N
-    std::vector<QPixmap> pieces_;      // the picture cut into pieces, entries 1..N
-    int piecesOf_ = -1;  // the cut the pieces were made from
+    std::vector<TileWidget*> tiles_;  // entries 1..N
+    std::vector<QLabel*> markers_;    // Shape1, entries 1..N
+    std::vector<QPixmap> pieces_;     // the picture cut into pieces, entries 1..N
+    int piecesOf_ = -1;               // the cut the pieces were made from
     QPushButton* PicClipCnd1[5] = {};
     QPushButton* Command1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *moveCaption_ = nullptr;

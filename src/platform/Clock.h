@@ -7,7 +7,7 @@ namespace pekuru {
 
 // The one source of time. Screens and logic ask it; tests hand in a FakeClock and move it on.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since local midnight, with fractions.
     virtual double secondsSinceMidnight() const = 0;
@@ -18,7 +18,7 @@ public:
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     double secondsSinceMidnight() const override;
     QDate today() const override;
     std::uint32_t tickCount() const override;
@@ -26,8 +26,9 @@ public:
 
 // A clock that moves only when told to.
 class FakeClock final : public Clock {
-public:
-    explicit FakeClock(QDate today = QDate(2024, 4, 1), double seconds = 9 * 3600.0, std::uint32_t tick = 1000)
+  public:
+    explicit FakeClock(QDate today = QDate(2024, 4, 1), double seconds = 9 * 3600.0,
+                       std::uint32_t tick = 1000)
         : today_(today), seconds_(seconds), tick_(tick) {}
 
     double secondsSinceMidnight() const override { return seconds_; }
@@ -40,7 +41,7 @@ public:
     // Moves time on by `ms` milliseconds: the tick count, the seconds and, past midnight, the date.
     void advanceMs(std::int64_t ms);
 
-private:
+  private:
     QDate today_;
     double seconds_;
     std::uint32_t tick_;

@@ -25,7 +25,8 @@ QString decode(const QByteArray& bytes, const QString& file) {
     // Decode piecewise so that the first undecodable byte can be named with its line.
     QStringDecoder decoder(kCodecName, QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
-        throw ProgramError(ProgramError::DeviceIo, QStringLiteral("文字コード CP932 (シフトJIS) が使えません。"));
+        throw ProgramError(ProgramError::DeviceIo,
+                           QStringLiteral("文字コード CP932 (シフトJIS) が使えません。"));
     QString text = decoder.decode(bytes);
     if (!decoder.hasError()) return text;
     // Find the failing position by decoding growing prefixes line by line.
@@ -64,7 +65,8 @@ bool canEncode(const QString& text) {
 QByteArray encode(const QString& text, const QString& file) {
     QStringEncoder encoder(kCodecName, QStringEncoder::Flag::Stateless);
     if (!encoder.isValid())
-        throw ProgramError(ProgramError::DeviceIo, QStringLiteral("文字コード CP932 (シフトJIS) が使えません。"));
+        throw ProgramError(ProgramError::DeviceIo,
+                           QStringLiteral("文字コード CP932 (シフトJIS) が使えません。"));
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError()) return bytes;
     const QString bad = firstUnencodable(text);

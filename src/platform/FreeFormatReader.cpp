@@ -13,7 +13,8 @@ namespace pekuru {
 FreeFormatReader FreeFormatReader::open(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        throw ProgramError(ProgramError::FileNotFound, QStringLiteral("ファイル『%1』が見つかりません。").arg(path));
+        throw ProgramError(ProgramError::FileNotFound,
+                           QStringLiteral("ファイル『%1』が見つかりません。").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw ProgramError(ProgramError::PathFileAccess,
                            QStringLiteral("ファイル『%1』を開けません (%2)。").arg(path, file.errorString()));
@@ -28,7 +29,8 @@ FreeFormatReader::FreeFormatReader(const QByteArray& bytes, QString fileName)
     : fileName_(std::move(fileName)), text_(cp932::decode(bytes, fileName_)) {}
 
 void FreeFormatReader::skipBlanks() {
-    while (pos_ < text_.size() && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t'))) ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
+        ++pos_;
 }
 
 bool FreeFormatReader::atLineEnd() const {
@@ -83,9 +85,10 @@ FreeValue FreeFormatReader::next() {
         pos_ = close + 1;
         skipBlanks();
         if (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd()) {
-            throw ProgramError(ProgramError::TypeMismatch,
-                               QStringLiteral("%1: 「\"%2\"」の後に区切り (, または改行) がなく「%3」が続いています。")
-                                   .arg(describePlace(fileName_, line_), value.text, text_.mid(pos_, 10)));
+            throw ProgramError(
+                ProgramError::TypeMismatch,
+                QStringLiteral("%1: 「\"%2\"」の後に区切り (, または改行) がなく「%3」が続いています。")
+                    .arg(describePlace(fileName_, line_), value.text, text_.mid(pos_, 10)));
         }
     } else {
         qsizetype end = pos_;
@@ -93,7 +96,8 @@ FreeValue FreeFormatReader::next() {
                text_[end] != QLatin1Char('\n'))
             ++end;
         value.text = text_.mid(pos_, end - pos_);
-        while (!value.text.isEmpty() && (value.text.back() == QLatin1Char(' ') || value.text.back() == QLatin1Char('\t')))
+        while (!value.text.isEmpty() &&
+               (value.text.back() == QLatin1Char(' ') || value.text.back() == QLatin1Char('\t')))
             value.text.chop(1);
         pos_ = end;
     }
@@ -149,8 +153,9 @@ float FreeFormatReader::toSingle(const FreeValue& v) const {
     const QString expected = QStringLiteral("単精度実数");
     const double n = toNumber(v, expected);
     if (std::fabs(n) > double(std::numeric_limits<float>::max())) {
-        throw ProgramError(ProgramError::Overflow, QStringLiteral("%1の値「%2」は範囲外です (%3)。")
-                                                       .arg(describePlace(fileName_, v.line), v.text, expected));
+        throw ProgramError(ProgramError::Overflow,
+                           QStringLiteral("%1の値「%2」は範囲外です (%3)。")
+                               .arg(describePlace(fileName_, v.line), v.text, expected));
     }
     return float(n);
 }

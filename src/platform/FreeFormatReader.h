@@ -10,9 +10,9 @@ namespace pekuru {
 
 // One value of a free-format text file.
 struct FreeValue {
-    QString text;         // without the quotes; unquoted values are trimmed of blanks
-    bool quoted = false;  // the value stood in double quotes
-    int line = 0;         // line (from 1) on which the value begins
+    QString text;           // without the quotes; unquoted values are trimmed of blanks
+    bool quoted = false;    // the value stood in double quotes
+    int line = 0;           // line (from 1) on which the value begins
     bool endsLine = false;  // the value was followed by a line end or the end of the file
 };
 
@@ -23,7 +23,7 @@ struct FreeValue {
 // Blank lines carry no values. Every conversion failure throws ProgramError naming the file, the
 // line, the value and the expected type.
 class FreeFormatReader {
-public:
+  public:
     // Reads the whole file at once; a missing or unreadable file is an error naming it.
     static FreeFormatReader open(const QString& path);
     FreeFormatReader(const QByteArray& bytes, QString fileName);
@@ -48,9 +48,10 @@ public:
     float toSingle(const FreeValue& v) const;
     static Variant toVariant(const FreeValue& v);
 
-private:
+  private:
     double toNumber(const FreeValue& v, const QString& expected) const;
-    std::int64_t toInteger(const FreeValue& v, std::int64_t low, std::int64_t high, const QString& expected) const;
+    std::int64_t toInteger(const FreeValue& v, std::int64_t low, std::int64_t high,
+                           const QString& expected) const;
     void skipBlanks();
     bool atLineEnd() const;
     void consumeLineEnd();

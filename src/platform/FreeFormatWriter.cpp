@@ -14,10 +14,12 @@ void FreeFormatWriter::separator() {
 }
 
 FreeFormatWriter& FreeFormatWriter::text(const QString& value) {
-    if (value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'))) {
-        throw ProgramError(ProgramError::InvalidCharacter,
-                           QStringLiteral("%1に書こうとした文字列「%2」には「\"」か改行が含まれていて、書けません。")
-                               .arg(describePlace(fileName_, line_), value));
+    if (value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\r')) ||
+        value.contains(QLatin1Char('\n'))) {
+        throw ProgramError(
+            ProgramError::InvalidCharacter,
+            QStringLiteral("%1に書こうとした文字列「%2」には「\"」か改行が含まれていて、書けません。")
+                .arg(describePlace(fileName_, line_), value));
     }
     separator();
     content_ += QLatin1Char('"') + value + QLatin1Char('"');
@@ -58,13 +60,15 @@ void FreeFormatWriter::saveTo(const QString& path) const {
     const QByteArray data = bytes();  // fails before anything is touched
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        throw ProgramError(ProgramError::PathFileAccess,
-                           QStringLiteral("ファイル『%1』に書き込めません (%2)。").arg(path, file.errorString()));
+        throw ProgramError(
+            ProgramError::PathFileAccess,
+            QStringLiteral("ファイル『%1』に書き込めません (%2)。").arg(path, file.errorString()));
     }
     if (file.write(data) != data.size() || !file.commit()) {
-        throw ProgramError(ProgramError::DeviceIo,
-                           QStringLiteral("ファイル『%1』を書き終えられませんでした (%2)。元のファイルはそのままです。")
-                               .arg(path, file.errorString()));
+        throw ProgramError(
+            ProgramError::DeviceIo,
+            QStringLiteral("ファイル『%1』を書き終えられませんでした (%2)。元のファイルはそのままです。")
+                .arg(path, file.errorString()));
     }
 }
 

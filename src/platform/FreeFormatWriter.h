@@ -11,7 +11,7 @@ namespace pekuru {
 // double quote or a line break (which the format cannot carry inside quotes and read back), is an
 // error, never a silent substitution.
 class FreeFormatWriter {
-public:
+  public:
     explicit FreeFormatWriter(QString fileName) : fileName_(std::move(fileName)) {}
 
     FreeFormatWriter& text(const QString& value);
@@ -25,7 +25,7 @@ public:
     // Replaces the file atomically: the old file stays whole until the new one is complete.
     void saveTo(const QString& path) const;
 
-private:
+  private:
     void separator();
 
     QString fileName_;

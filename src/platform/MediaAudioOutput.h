@@ -20,7 +20,7 @@ namespace pekuru {
 // that is not a playable wave file, no output device and an output that fails each give their own
 // result code; errorText names the file and the cause of the last failure.
 class AudioOutputMediaCommands final : public MediaCommands {
-public:
+  public:
     AudioOutputMediaCommands();
     ~AudioOutputMediaCommands() override;
 
@@ -30,7 +30,7 @@ public:
     // Longest wave file taken, in bytes: cues are seconds long, not hours.
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
-private:
+  private:
     int play(const WaveSound& sound, const QString& path);
     int fail(int code, const QString& detail);
     QAudioSink* sinkFor(const QByteArray& deviceId, const QAudioFormat& format);

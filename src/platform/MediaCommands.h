@@ -24,7 +24,7 @@ enum MediaResult : int {
 // describable error. The program sends only "play <file> wait", which plays a wave file to its end
 // before it returns.
 class MediaCommands {
-public:
+  public:
     virtual ~MediaCommands() = default;
     // Carries out one command and returns 0 on success, a MediaResult otherwise.
     virtual int send(const QString& command) = 0;
@@ -49,7 +49,7 @@ QString mediaResultText(int code);
 
 // For tests: keeps every command and answers with scripted result codes (0 once they run out).
 class ScriptedMediaCommands final : public MediaCommands {
-public:
+  public:
     int send(const QString& command) override {
         commands.push_back(command);
         if (results.empty()) return MediaOk;

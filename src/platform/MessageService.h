@@ -8,7 +8,7 @@ namespace pekuru {
 // Message boxes. Logic talks to this interface; the program uses real boxes, tests record them,
 // and an unattended run (PEKURU_UNATTENDED=1) writes them to standard error and goes on.
 class MessageService {
-public:
+  public:
     enum class Icon { None, Information, Warning, Critical };
     virtual ~MessageService() = default;
     // Shows a message with an OK button and returns when it is closed.
@@ -17,13 +17,13 @@ public:
 
 // Writes messages to standard error only.
 class StderrMessageService : public MessageService {
-public:
+  public:
     void showMessage(Icon icon, const QString& title, const QString& text) override;
 };
 
 // Keeps every message for a test to read.
 class RecordingMessageService : public MessageService {
-public:
+  public:
     struct Message {
         Icon icon;
         QString title;

@@ -12,7 +12,7 @@ namespace pekuru {
 // unwound (so open files are closed and unfinished saves discarded), the user is told what went
 // wrong, and the program ends with a non-zero exit status.
 class PekuruApplication : public QApplication {
-public:
+  public:
     PekuruApplication(int& argc, char** argv);
 
     void setMessageService(MessageService* messages) { messages_ = messages; }
@@ -24,7 +24,7 @@ public:
     // Tells the user and ends the process at once.
     [[noreturn]] void endWith(const ProgramExit& exit);
 
-private:
+  private:
     MessageService* messages_ = nullptr;
 };
 

@@ -10,8 +10,7 @@ const char* ProgramExit::what() const noexcept {
 QString ProgramError::titleText() { return QStringLiteral("ペクル - 実行時エラー"); }
 
 ProgramError::ProgramError(int number, const QString& description)
-    : ProgramExit(titleText(),
-                  QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(description)),
+    : ProgramExit(titleText(), QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(description)),
       number_(number),
       description_(description) {}
 

@@ -9,7 +9,7 @@ namespace pekuru {
 // event handler or start-up and caught in one place (PekuruApplication), after the stack has unwound,
 // so that no file is left half-written.
 class ProgramExit : public std::exception {
-public:
+  public:
     enum class Icon { Critical, Information };
     ProgramExit(QString title, QString text, Icon icon = Icon::Critical, int exitCode = 1)
         : title_(std::move(title)), text_(std::move(text)), icon_(icon), exitCode_(exitCode) {}
@@ -20,7 +20,7 @@ public:
     int exitCode() const { return exitCode_; }
     const char* what() const noexcept override;
 
-private:
+  private:
     QString title_;
     QString text_;
     Icon icon_;
@@ -32,7 +32,7 @@ private:
 // the value and what was expected. The numbers follow the classic BASIC run-time error numbers
 // so that a teacher who reports "エラー 53" is understood.
 class ProgramError : public ProgramExit {
-public:
+  public:
     enum Number {
         Overflow = 6,
         SubscriptOutOfRange = 9,
@@ -51,7 +51,7 @@ public:
 
     static QString titleText();
 
-private:
+  private:
     int number_;
     QString description_;
 };

@@ -40,7 +40,7 @@ RecordFile::Status RecordFile::open(const QString& path) {
 }
 
 RecordFile::Status RecordFile::tryLock() {
-    struct flock lock{};
+    struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
     lock.l_start = 0;
@@ -53,14 +53,14 @@ RecordFile::Status RecordFile::tryLock() {
 }
 
 RecordFile::Status RecordFile::unlock() {
-    struct flock lock{};
+    struct flock lock {};
     lock.l_type = F_UNLCK;
     lock.l_whence = SEEK_SET;
     return ::fcntl(fd_, F_SETLK, &lock) == 0 ? Status::Ok : fail(errno);
 }
 
 std::int64_t RecordFile::length() {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd_, &st) != 0) {
         fail(errno);
         return -1;
@@ -71,7 +71,8 @@ std::int64_t RecordFile::length() {
 RecordFile::Status RecordFile::writeAt(std::int64_t offset, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd_, bytes.constData() + done, std::size_t(bytes.size() - done), off_t(offset + done));
+        const ssize_t n =
+            ::pwrite(fd_, bytes.constData() + done, std::size_t(bytes.size() - done), off_t(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
             const Status s = fail(errno);
@@ -89,7 +90,8 @@ QByteArray RecordFile::readAt(std::int64_t offset, std::int64_t count) {
     out.resize(qsizetype(count));
     qsizetype done = 0;
     while (done < out.size()) {
-        const ssize_t n = ::pread(fd_, out.data() + done, std::size_t(out.size() - done), off_t(offset + done));
+        const ssize_t n =
+            ::pread(fd_, out.data() + done, std::size_t(out.size() - done), off_t(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n < 0) fail(errno);

@@ -10,7 +10,7 @@ namespace pekuru {
 // computers over a network share. Appends run under an exclusive POSIX record lock (fcntl), which
 // NFS and SMB mounts honour; reads take no lock.
 class RecordFile {
-public:
+  public:
     enum class Status { Ok, Busy, NotFound, Failed };
 
     RecordFile() = default;
@@ -37,7 +37,7 @@ public:
     const QString& errorText() const { return error_; }
     int errorNumber() const { return errno_; }
 
-private:
+  private:
     Status fail(int err);
 
     int fd_ = -1;

@@ -10,7 +10,7 @@ namespace pekuru {
 // The lock lives in the session's runtime folder and holds the owner's process id, so a copy that
 // crashed does not block the next start: its lock is found stale and taken over.
 class SingleInstance {
-public:
+  public:
     // `programFolder` keys the lock; `lockFolder` defaults to the session's runtime folder.
     explicit SingleInstance(const QString& programFolder, const QString& lockFolder = {});
     ~SingleInstance();
@@ -19,7 +19,7 @@ public:
     bool acquire();
     const QString& lockPath() const { return lockPath_; }
 
-private:
+  private:
     QString lockPath_;
     std::unique_ptr<QLockFile> lock_;
 };

@@ -8,7 +8,7 @@ namespace pekuru {
 // A value whose type follows what was read into it: nothing, a number or a text. Settings columns
 // that the program stores "as read" keep this form; callers ask for a number when they need one.
 class Variant {
-public:
+  public:
     enum class Kind { Empty, Number, Text };
 
     Variant() = default;
@@ -30,7 +30,7 @@ public:
 
     bool operator==(const Variant& other) const = default;
 
-private:
+  private:
     Kind kind_ = Kind::Empty;
     double number_ = 0;
     QString text_;

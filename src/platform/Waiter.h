@@ -6,7 +6,7 @@ namespace pekuru {
 
 // Waits while the screens stay responsive: pending events run during the wait.
 class Waiter {
-public:
+  public:
     virtual ~Waiter() = default;
     virtual void wait(double seconds) = 0;
 };
@@ -14,11 +14,11 @@ public:
 // Polls the clock's tick count and yields to pending events until the time has passed. The tick
 // count is compared by difference, so its wrap at 2^32 neither stretches nor cuts the wait.
 class EventLoopWaiter final : public Waiter {
-public:
+  public:
     explicit EventLoopWaiter(const Clock& clock) : clock_(clock) {}
     void wait(double seconds) override;
 
-private:
+  private:
     const Clock& clock_;
 };
 

@@ -43,8 +43,12 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
     List1->item(0)->setSelected(true);
     List1->setCurrentRow(0);
 
-    const QString modes[6] = {QString(), QStringLiteral("すべて印刷"), QStringLiteral("問題１カ所"), QStringLiteral("問題２カ所"),
-                              QStringLiteral("問題３カ所"), QStringLiteral("問題４カ所")};
+    const QString modes[6] = {QString(),
+                              QStringLiteral("すべて印刷"),
+                              QStringLiteral("問題１カ所"),
+                              QStringLiteral("問題２カ所"),
+                              QStringLiteral("問題３カ所"),
+                              QStringLiteral("問題４カ所")};
     for (int i = 1; i <= 5; ++i) {
         Option1[i] = new QRadioButton(modes[i], this);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -57,7 +61,8 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
     Command3->setObjectName(QStringLiteral("Command3"));
     Command1 = new QPushButton(QStringLiteral("印刷へ"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 8px; font-weight: bold; }"));
+    Command1->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #1c6dd0; color: white; border-radius: 8px; font-weight: bold; }"));
     Command2 = new QPushButton(QStringLiteral("もどる"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     countLabel_ = label(this, QStringLiteral("selectedCount"), QString());
@@ -65,8 +70,9 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
     table_->setObjectName(QStringLiteral("printTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
-    table_->setHorizontalHeaderLabels({QStringLiteral("番号"), QStringLiteral("意味"), QStringLiteral("1"), QStringLiteral("2"),
-                                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("答え")});
+    table_->setHorizontalHeaderLabels({QStringLiteral("番号"), QStringLiteral("意味"), QStringLiteral("1"),
+                                       QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                                       QStringLiteral("答え")});
 
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] { rebuild(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { rebuild(); });
@@ -80,7 +86,8 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
 
 WorksheetChoice FormPrint0::choice() const {
     WorksheetChoice c;
-    for (int level = 1; level <= kIdiomLevels; ++level) c.levels[std::size_t(level)] = List1->item(level - 1)->isSelected();
+    for (int level = 1; level <= kIdiomLevels; ++level)
+        c.levels[std::size_t(level)] = List1->item(level - 1)->isSelected();
     for (int i = 1; i <= 5; ++i)
         if (Option1[i]->isChecked()) c.mode = i;
     c.shuffle = Check1->isChecked();
@@ -89,8 +96,9 @@ WorksheetChoice FormPrint0::choice() const {
 
 void FormPrint0::rebuild() {
     const int n = buildWorksheet(ctx_.g, ctx_.random, choice());
-    countLabel_->setText(n > kWorksheetRows ? QStringLiteral("えらんだ熟語: %1 問 (印刷するのは 20 問)").arg(n)
-                                            : QStringLiteral("えらんだ熟語: %1 問").arg(n));
+    countLabel_->setText(n > kWorksheetRows
+                             ? QStringLiteral("えらんだ熟語: %1 問 (印刷するのは 20 問)").arg(n)
+                             : QStringLiteral("えらんだ熟語: %1 問").arg(n));
     showTable();
 }
 
@@ -101,7 +109,8 @@ void FormPrint0::showTable() {
         for (int c = 1; c <= 7; ++c) {
             QString text = g.PrintCell(c, r);
             if (answers && c >= 4) text.clear();  // not printed on an answer sheet
-            if (!answers && c >= 3 && c <= 6 && text.isEmpty() && !g.PrintCell(2, r).isEmpty()) text = QStringLiteral("□");
+            if (!answers && c >= 3 && c <= 6 && text.isEmpty() && !g.PrintCell(2, r).isEmpty())
+                text = QStringLiteral("□");
             auto* item = new QTableWidgetItem(text);
             if (c >= 3 && c <= 6) item->setTextAlignment(Qt::AlignCenter);
             table_->setItem(r - 1, c - 1, item);

@@ -18,17 +18,17 @@ namespace pekuru {
 // from the idiom file on every change and shown so that the teacher sees the questions.
 class FormPrint0 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FormPrint0(AppContext& context, QWidget* parent = nullptr);
 
     // Builds the print table from the current choices (the click of "再並べ替え" and every change).
     void rebuild();
     WorksheetChoice choice() const;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void showTable();
 
     AppContext& ctx_;

@@ -50,7 +50,8 @@ QStringList breakLines(const QString& text, const QFont& font, double pointSize,
     return lines;
 }
 
-FittedCell fitCell(const QString& text, const QFont& font, int startSize, double widthTwips, double rowHeightTwips) {
+FittedCell fitCell(const QString& text, const QFont& font, int startSize, double widthTwips,
+                   double rowHeightTwips) {
     FittedCell cell;
     for (int size = startSize; size >= 1; --size) {
         cell.pointSize = size;
@@ -77,24 +78,29 @@ LaidOutPage layoutTable(const hensuu1& g, const PageSetup& page, const QFont& fo
         for (int c = 1; c <= g.PrintCols; ++c) {
             const double left = g.PrintColX[std::size_t(c)] + 0.01;
             const double w = 0.95 * (g.PrintColX[std::size_t(c + 1)] - g.PrintColX[std::size_t(c)]);
-            const FittedCell cell = fitCell(g.PrintCell(c, r), font, startSize, w * page.pageWidthTwips(), rowHeightTwips);
+            const FittedCell cell =
+                fitCell(g.PrintCell(c, r), font, startSize, w * page.pageWidthTwips(), rowHeightTwips);
             const double lineHeight = 25.0 * cell.pointSize;
             for (int k = 0; k < cell.lines.size(); ++k) {
-                out.texts.push_back(
-                    {kPageUnits * left, y + kPageUnits * k * lineHeight / page.pageHeightTwips(), cell.pointSize, cell.lines[k]});
+                out.texts.push_back({kPageUnits * left,
+                                     y + kPageUnits * k * lineHeight / page.pageHeightTwips(), cell.pointSize,
+                                     cell.lines[k]});
             }
         }
         out.rules.push_back({0, y - 100, kPageUnits, y - 100, 1});
     }
     const double closing = rowTop(rows + 1, rows) - 100;
     out.rules.push_back({0, closing, kPageUnits, closing, 1});
-    for (const int x : verticalRules(g)) out.rules.push_back({double(x), rowTop(0, rows) - 100, double(x), closing, 1});
+    for (const int x : verticalRules(g))
+        out.rules.push_back({double(x), rowTop(0, rows) - 100, double(x), closing, 1});
     return out;
 }
 
-void paintPage(QPainter& painter, const QRectF& area, const LaidOutPage& page, const PageSetup& setup, const QFont& font) {
+void paintPage(QPainter& painter, const QRectF& area, const LaidOutPage& page, const PageSetup& setup,
+               const QFont& font) {
     auto map = [&](double x, double y) {
-        return QPointF(area.left() + area.width() * x / kPageUnits, area.top() + area.height() * y / kPageUnits);
+        return QPointF(area.left() + area.width() * x / kPageUnits,
+                       area.top() + area.height() * y / kPageUnits);
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -110,7 +116,8 @@ void paintPage(QPainter& painter, const QRectF& area, const LaidOutPage& page, c
         // The drawn size is a little under the fitted one (0.89 on paper, 0.9 on the preview) and
         // follows the target's scale: a point is 20 twips of the page, whatever the device.
         const double scale = setup.toPrinter ? 0.89 : 0.9;
-        f.setPixelSize(std::max(1, int(std::lround(scale * t.pointSize * 20.0 * area.height() / setup.pageHeightTwips()))));
+        f.setPixelSize(std::max(
+            1, int(std::lround(scale * t.pointSize * 20.0 * area.height() / setup.pageHeightTwips()))));
         painter.setFont(f);
         const QFontMetricsF fm(f, painter.device());
         painter.drawText(map(t.x, t.y) + QPointF(0, fm.ascent()), t.text);

@@ -18,8 +18,8 @@ constexpr double kA4LongTwips = 16838;
 
 // The page the table is laid out on and where it goes.
 struct PageSetup {
-    bool portrait = true;      // "縦横" ticked
-    bool toPrinter = false;    // "印刷" ticked
+    bool portrait = true;    // "縦横" ticked
+    bool toPrinter = false;  // "印刷" ticked
     double factor() const { return portrait ? 0.63 : 0.8; }
     double lineUnit() const { return toPrinter ? 6 : 1; }
     double pageWidthTwips() const { return portrait ? kA4ShortTwips : kA4LongTwips; }
@@ -42,12 +42,13 @@ struct FittedCell {
     QStringList lines;
     bool fits = true;
 };
-FittedCell fitCell(const QString& text, const QFont& font, int startSize, double widthTwips, double rowHeightTwips);
+FittedCell fitCell(const QString& text, const QFont& font, int startSize, double widthTwips,
+                   double rowHeightTwips);
 
 // One drawing of the whole table: the texts and rules in page coordinates, ready to paint on any
 // target whose rectangle is mapped onto 0..10000.
 struct LaidOutText {
-    double x = 0, y = 0;  // page units, top left of the line
+    double x = 0, y = 0;   // page units, top left of the line
     double pointSize = 0;  // the size as fitted (the drawing scales it for the target)
     QString text;
 };

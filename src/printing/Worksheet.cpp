@@ -34,7 +34,8 @@ int buildWorksheetFromTable(hensuu1& g, Random& random, const WorksheetChoice& c
         const QString idiom = g.TableData(r, 2);
         g.PrintCell(2, n) = g.TableData(r, 4);
         for (int i = 0; i < 4; ++i) g.PrintCell(3 + i, n) = i < idiom.size() ? QString(idiom[i]) : QString();
-        g.PrintCell(7, n) = QStringLiteral("   ") + idiom + QLatin1Char('(') + g.TableData(r, 3) + QLatin1Char(')');
+        g.PrintCell(7, n) =
+            QStringLiteral("   ") + idiom + QLatin1Char('(') + g.TableData(r, 3) + QLatin1Char(')');
     }
 
     if (choice.shuffle) {

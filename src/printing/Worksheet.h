@@ -13,7 +13,7 @@ constexpr int kWorksheetRows = 20;
 // What the teacher chose on the worksheet selection.
 struct WorksheetChoice {
     std::array<bool, kIdiomLevels + 1> levels{};  // entries 1..10
-    int mode = 1;        // 1 answer sheet; 2 to 5: one to four characters hidden
+    int mode = 1;                                 // 1 answer sheet; 2 to 5: one to four characters hidden
     bool shuffle = false;
 };
 

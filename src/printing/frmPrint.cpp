@@ -55,8 +55,8 @@ frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
     Command1->setObjectName(QStringLiteral("Command1"));
     Command11 = new QPushButton(QStringLiteral("３列以上"), this);
     Command11->setObjectName(QStringLiteral("Command11"));
-    for (QWidget* hidden : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2), static_cast<QWidget*>(Command1),
-                            static_cast<QWidget*>(Command11)})
+    for (QWidget* hidden : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2),
+                            static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command11)})
         hidden->setVisible(false);
     Command9 = new QPushButton(QStringLiteral("印刷"), this);
     Command9->setObjectName(QStringLiteral("Command9"));
@@ -68,7 +68,8 @@ frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
         f.setBold(true);
         b->setFont(f);
     }
-    Command9->setStyleSheet(QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 8px; }"));
+    Command9->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 8px; }"));
 
     connect(Check1, &QCheckBox::toggled, this, [this] { pageSetup(); });
     connect(Check2, &QCheckBox::toggled, this, [this] { pageSetup(); });
@@ -120,7 +121,7 @@ void frmPrint::resizeEvent(QResizeEvent* event) {
 void frmPrint::configure(QPrinter& printer) const {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(setup_.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
-    printer.setFullPage(true);  // 0..10000 spans the whole sheet
+    printer.setFullPage(true);   // 0..10000 spans the whole sheet
     printer.setResolution(600);  // a rule of thickness 1 is then about four dots, as on a laser printer
     // The worksheet is black on white: printers are asked for grey scale.
     if (ctx_.g.PrinterOption == 1) printer.setColorMode(QPrinter::GrayScale);
@@ -134,7 +135,9 @@ void frmPrint::printOn(QPrinter& printer) {
     if (!painter.begin(&printer)) {
         Check1->setChecked(false);
         dispatch();
-        throw ProgramError(ProgramError::DeviceIo, QStringLiteral("プリンター「%1」に印刷を始められません。").arg(printer.printerName()));
+        throw ProgramError(
+            ProgramError::DeviceIo,
+            QStringLiteral("プリンター「%1」に印刷を始められません。").arg(printer.printerName()));
     }
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
     paintPage(painter, QRectF(0, 0, sheet.width(), sheet.height()), page_, setup_, font_);

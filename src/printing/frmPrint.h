@@ -15,16 +15,16 @@ namespace pekuru {
 // The page as the print screen shows it: white paper in its proportions, the table drawn on it.
 class PagePreview : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PagePreview(QWidget* parent = nullptr);
     void setPage(const LaidOutPage& page, const PageSetup& setup, const QFont& font);
     // The paper's rectangle inside the widget.
     QRectF paperRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     LaidOutPage page_;
     PageSetup setup_;
     QFont font_;
@@ -33,7 +33,7 @@ private:
 // The print screen: lays the print table out on an A4 page, previews it and prints it.
 class frmPrint : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmPrint(AppContext& context, QWidget* parent = nullptr);
     ~frmPrint() override;
 
@@ -47,11 +47,11 @@ public:
     const LaidOutPage& page() const { return page_; }
     PageSetup setup() const { return setup_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void pageSetup();
     void dispatch();
     void configure(QPrinter& printer) const;

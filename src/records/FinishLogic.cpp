@@ -38,7 +38,8 @@ QString resultLine(Long t) {
 
 RecordMessage recordMessage(const hensuu1& g, Long t) {
     if (g.JikanGire == 1) return {QStringLiteral("時間切れ"), RecordCue::None};
-    if (g.JikoBestFlag == 1 && g.SaikouFlag != 1) return {QStringLiteral("新記録おめでとう"), RecordCue::PersonalBest};
+    if (g.JikoBestFlag == 1 && g.SaikouFlag != 1)
+        return {QStringLiteral("新記録おめでとう"), RecordCue::PersonalBest};
     if (g.SaikouFlag == 1) return {QStringLiteral("！！！最高新記録！！！"), RecordCue::BestOfAll};
     if (t <= g.SeigenTime[g.LevelNo]) return {QString(), RecordCue::Fail};
     return {};
@@ -46,7 +47,8 @@ RecordMessage recordMessage(const hensuu1& g, Long t) {
 
 bool levelCleared(const hensuu1& g, int level) {
     const int s = g.SeitoBangou;
-    return g.KikanPointA(s, level) >= g.HituyouKaisuu[level] && g.KikanKaisuuA(s, level) >= g.HituyouKaisuu2[level];
+    return g.KikanPointA(s, level) >= g.HituyouKaisuu[level] &&
+           g.KikanKaisuuA(s, level) >= g.HituyouKaisuu2[level];
 }
 
 bool anyLevelWithoutTarget(const hensuu1& g) {
@@ -59,7 +61,8 @@ bool periodGoalReached(const hensuu1& g, int level) {
     const int s = g.SeitoBangou;
     const double count = g.LevelValue6[level].toNumber().value_or(0);
     const double points = g.LevelValue7[level].toNumber().value_or(0);
-    return (count != 0 && g.KikanKaisuuB(s, level) >= count) || (points != 0 && g.KikanPointB(s, level) >= points);
+    return (count != 0 && g.KikanKaisuuB(s, level) >= count) ||
+           (points != 0 && g.KikanPointB(s, level) >= points);
 }
 
 }  // namespace pekuru

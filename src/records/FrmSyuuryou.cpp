@@ -52,7 +52,8 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
     Label2->setVisible(false);
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setStyleSheet(QStringLiteral("#Picture1 { background: #fff3bf; border: 4px solid #f59f00; border-radius: 16px; }"));
+    Picture1->setStyleSheet(
+        QStringLiteral("#Picture1 { background: #fff3bf; border: 4px solid #f59f00; border-radius: 16px; }"));
     Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("目標レベルクリア。おめでとう！"));
     Label1->setStyleSheet(QStringLiteral("color: #d9480f;"));
     Picture1->setVisible(false);
@@ -64,8 +65,10 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
         b->setVisible(false);
         b->setFont(QFont(QStringLiteral("IPAPGothic")));
     }
-    Command5->setStyleSheet(QStringLiteral("QPushButton { background: #2f9e44; color: white; border-radius: 12px; }"));
-    Command4->setStyleSheet(QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 12px; }"));
+    Command5->setStyleSheet(
+        QStringLiteral("QPushButton { background: #2f9e44; color: white; border-radius: 12px; }"));
+    Command4->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 12px; }"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -92,7 +95,8 @@ bool FrmSyuuryou::event(QEvent* event) {
         case QEvent::Show:
             // The first activation runs as soon as the screen is up, whether or not the window
             // manager hands it the focus.
-            if (!activatedOnce_) QTimer::singleShot(0, this, [this] {
+            if (!activatedOnce_)
+                QTimer::singleShot(0, this, [this] {
                     if (!activatedOnce_) activate();
                 });
             break;

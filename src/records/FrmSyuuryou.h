@@ -15,7 +15,7 @@ namespace pekuru {
 // its fanfare, the level-cleared notices, then "もう一度" or "メニューへ".
 class FrmSyuuryou : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FrmSyuuryou(AppContext& context, QWidget* parent = nullptr);
 
     QTimer* Timer1 = nullptr;
@@ -23,12 +23,12 @@ public:
     void activate();
     void timer1Fired();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void layoutControls();
     void yield();
 

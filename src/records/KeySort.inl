@@ -7,8 +7,8 @@
 namespace pekuru::detail {
 
 template <typename Value>
-void mergeSort(int lo, int hi, std::vector<Long>& keys, std::vector<Value>& values, std::vector<Long>& workKeys,
-               std::vector<Value>& workValues) {
+void mergeSort(int lo, int hi, std::vector<Long>& keys, std::vector<Value>& values,
+               std::vector<Long>& workKeys, std::vector<Value>& workValues) {
     if (lo >= hi) return;
     const int mid = (lo + hi) / 2;
     mergeSort(lo, mid, keys, values, workKeys, workValues);

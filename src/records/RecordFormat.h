@@ -14,7 +14,7 @@ constexpr int kKateiRecLength = 66;
 // the time of day as the fraction of a day.
 double dateValue(QDate date);
 double timeOfDayValue(double secondsSinceMidnight);  // whole seconds, as a fraction of a day
-QDate dateFromValue(double value);                     // invalid for values out of range or NaN
+QDate dateFromValue(double value);                   // invalid for values out of range or NaN
 
 // A text as a fixed-width field: CP932 bytes, blank-padded, cut before a character that would not
 // fit whole (never half of a double-byte character). Characters with no CP932 form are not

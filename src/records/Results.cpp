@@ -21,7 +21,9 @@ constexpr int kNotFoundTries = 4;
     throw ProgramExit(QString(), text, ProgramExit::Icon::Critical);
 }
 
-QString hostError(const RecordFile& f) { return QStringLiteral("%1 (%2)").arg(f.errorText()).arg(f.errorNumber()); }
+QString hostError(const RecordFile& f) {
+    return QStringLiteral("%1 (%2)").arg(f.errorText()).arg(f.errorNumber());
+}
 
 // The value of the first three characters of t's decimal text ("1234" counts as 123, "-123" as
 // -12), worked out on the digits: this runs for every loaded record, and going through the text
@@ -37,7 +39,8 @@ double firstThreeCharacters(Long t) {
 Long addChecked(Long a, Long b, const QString& what) {
     Long r;
     if (__builtin_add_overflow(a, b, &r)) {
-        throw ProgramError(ProgramError::Overflow, QStringLiteral("%1 の合計が大きすぎて数えられません。").arg(what));
+        throw ProgramError(ProgramError::Overflow,
+                           QStringLiteral("%1 の合計が大きすぎて数えられません。").arg(what));
     }
     return r;
 }
@@ -45,7 +48,9 @@ Long addChecked(Long a, Long b, const QString& what) {
 }  // namespace
 
 QString sharedResultPath(const hensuu1& g) { return g.DataFolder + QStringLiteral("成績累積データ.dat"); }
-QString homeResultPath(const hensuu1& g) { return g.KyoutuuFolder + QStringLiteral("成績累積データ家庭用.dat"); }
+QString homeResultPath(const hensuu1& g) {
+    return g.KyoutuuFolder + QStringLiteral("成績累積データ家庭用.dat");
+}
 
 Results::Results(hensuu1& g, const Clock& clock, Waiter& waiter) : g_(g), clock_(clock), waiter_(waiter) {
     g_.RuikeiKaisuu.fill(0);
@@ -64,7 +69,9 @@ Results::Results(hensuu1& g, const Clock& clock, Waiter& waiter) : g_(g), clock_
 
 void Results::Seisekikiroku(int level) {
     const int s = g_.SeitoBangou, l = g_.LevelNo;
-    g_.KiteiClearFlag = (g_.RuikeiKaisuu(s, l) >= g_.HituyouKaisuu2[l] && g_.RuikeiPoint(s, l) >= g_.HituyouKaisuu[l]) ? 1 : 0;
+    g_.KiteiClearFlag =
+        (g_.RuikeiKaisuu(s, l) >= g_.HituyouKaisuu2[l] && g_.RuikeiPoint(s, l) >= g_.HituyouKaisuu[l]) ? 1
+                                                                                                       : 0;
     if (g_.JikoBest(s, level) > g_.KirokuTime) {
         g_.JikoBestFlag = 1;
         g_.JikoBest(s, level) = g_.KirokuTime;
@@ -80,7 +87,8 @@ void Results::Seisekikiroku(int level) {
     }
 }
 
-void Results::appendRecord(const QString& path, const QByteArray& record, int recordLength, const QString& procedure) {
+void Results::appendRecord(const QString& path, const QByteArray& record, int recordLength,
+                           const QString& procedure) {
     RecordFile file;
     if (file.open(path) != RecordFile::Status::Ok)
         endWith(QStringLiteral("%1\n%2\n『%3』を開けません。").arg(procedure, hostError(file), path));
@@ -88,12 +96,14 @@ void Results::appendRecord(const QString& path, const QByteArray& record, int re
         const RecordFile::Status s = file.tryLock();
         if (s == RecordFile::Status::Ok) break;
         if (s != RecordFile::Status::Busy)
-            endWith(QStringLiteral("%1\n%2\n『%3』をロックできません。").arg(procedure, hostError(file), path));
+            endWith(
+                QStringLiteral("%1\n%2\n『%3』をロックできません。").arg(procedure, hostError(file), path));
         waiter_.wait(1.0);  // another copy is appending; the screens stay responsive meanwhile
     }
     // Just after the last whole record: a torn record left by a crashed copy is overwritten.
     const std::int64_t length = file.length();
-    if (length < 0) endWith(QStringLiteral("%1\n%2\n『%3』の長さが分かりません。").arg(procedure, hostError(file), path));
+    if (length < 0)
+        endWith(QStringLiteral("%1\n%2\n『%3』の長さが分かりません。").arg(procedure, hostError(file), path));
     const std::int64_t offset = (length / recordLength) * recordLength;
     if (file.writeAt(offset, record) != RecordFile::Status::Ok)
         endWith(QStringLiteral("%1\n%2\n『%3』に書き込めません。").arg(procedure, hostError(file), path));
@@ -109,7 +119,8 @@ void Results::成績ランダムファイル記録() {
     r.level = g_.LevelNo;
     r.time = g_.KirokuTime;
     r.code = g_.KyousituCode;
-    appendRecord(sharedResultPath(g_), encode(r), kSeisekiRecLength, QStringLiteral("成績ランダムファイル記録"));
+    appendRecord(sharedResultPath(g_), encode(r), kSeisekiRecLength,
+                 QStringLiteral("成績ランダムファイル記録"));
 
     // Students 4900 to 5000 are kept out of the home-use file.
     if (g_.MeiboMode == 1 && (g_.SeitoBangou < 4900 || g_.SeitoBangou > 5000)) {
@@ -123,7 +134,8 @@ void Results::成績ランダムファイル記録() {
         h.level = g_.LevelNo;
         h.time = g_.KirokuTime;
         h.code = g_.KyousituCode;
-        appendRecord(homeResultPath(g_), encode(h), kKateiRecLength, QStringLiteral("成績ランダムファイル記録"));
+        appendRecord(homeResultPath(g_), encode(h), kKateiRecLength,
+                     QStringLiteral("成績ランダムファイル記録"));
     }
 }
 
@@ -153,7 +165,8 @@ void Results::成績ランダムファイル表示() {
         const RecordFile::Status s = file.open(path);
         if (s == RecordFile::Status::Ok) break;
         if (s != RecordFile::Status::NotFound)
-            endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。").arg(hostError(file), path));
+            endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。")
+                        .arg(hostError(file), path));
         // The shared folder may be a network share that is coming back: try a few times.
         waiter_.wait(kNotFoundWaitSeconds);
         ++g_.RetryCount;
@@ -163,7 +176,8 @@ void Results::成績ランダムファイル表示() {
     const std::int64_t length = file.length();
     const std::int64_t n = length < 0 ? 0 : length / kSeisekiRecLength;
     const std::int64_t first = n > kMaxRecordSlots ? n - kMaxRecordSlots + 1 : 1;
-    const QByteArray bytes = file.readAt((first - 1) * kSeisekiRecLength, (n - first + 1) * kSeisekiRecLength);
+    const QByteArray bytes =
+        file.readAt((first - 1) * kSeisekiRecLength, (n - first + 1) * kSeisekiRecLength);
     file.close();
     const std::int64_t got = bytes.size() / kSeisekiRecLength;
 
@@ -178,22 +192,25 @@ void Results::成績ランダムファイル表示() {
         g_.RecTime[k] = r.time;
         if (r.bangou < 0 || r.bangou > kMaxStudent || r.level < 0 || r.level > kMaxLevelIndex) {
             const QDate d = dateFromValue(r.hiduke);
-            const int secs = std::isfinite(r.jikoku) ? int(std::clamp(r.jikoku, 0.0, 1.0) * 86400.0 + 0.5) : 0;
-            endWith(QStringLiteral("成績ランダムファイル表示 添字が範囲の外です (%1)\n"
-                                   "/date%2/i=%3/time=%4/name=/Bangou=%5/level=%6/time=%7 line 4\n"
-                                   "『%8』の %9 番目の記録の生徒番号 (0 から 5000) かレベル (0 から 35) が範囲の外です。")
-                       .arg(ProgramError::SubscriptOutOfRange)
-                       .arg(d.isValid() ? d.toString(QStringLiteral("yyyy/MM/dd")) : QStringLiteral("?"))
-                       .arg(k)
-                       .arg(QStringLiteral("%1:%2:%3")
-                                .arg(secs / 3600, 2, 10, QLatin1Char('0'))
-                                .arg(secs / 60 % 60, 2, 10, QLatin1Char('0'))
-                                .arg(secs % 60, 2, 10, QLatin1Char('0')))
-                       .arg(r.bangou)
-                       .arg(r.level)
-                       .arg(r.time)
-                       .arg(path)
-                       .arg(first + i));
+            const int secs =
+                std::isfinite(r.jikoku) ? int(std::clamp(r.jikoku, 0.0, 1.0) * 86400.0 + 0.5) : 0;
+            endWith(
+                QStringLiteral(
+                    "成績ランダムファイル表示 添字が範囲の外です (%1)\n"
+                    "/date%2/i=%3/time=%4/name=/Bangou=%5/level=%6/time=%7 line 4\n"
+                    "『%8』の %9 番目の記録の生徒番号 (0 から 5000) かレベル (0 から 35) が範囲の外です。")
+                    .arg(ProgramError::SubscriptOutOfRange)
+                    .arg(d.isValid() ? d.toString(QStringLiteral("yyyy/MM/dd")) : QStringLiteral("?"))
+                    .arg(k)
+                    .arg(QStringLiteral("%1:%2:%3")
+                             .arg(secs / 3600, 2, 10, QLatin1Char('0'))
+                             .arg(secs / 60 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(secs % 60, 2, 10, QLatin1Char('0')))
+                    .arg(r.bangou)
+                    .arg(r.level)
+                    .arg(r.time)
+                    .arg(path)
+                    .arg(first + i));
         }
         Long& best = g_.JikoBest(r.bangou, r.level);
         if (best > r.time) best = r.time;
@@ -217,12 +234,13 @@ void Results::成績ランダムファイル表示() {
 double Results::periodDays(const Table1D<Variant>& column, int level, int columnNumber) const {
     const auto days = column[level].toNumber();
     if (!days) {
-        throw ProgramError(ProgramError::TypeMismatch,
-                           QStringLiteral("『%1タイム回数データ.txt』のレベル %2 の %3 番目の値「%4」は日数ではありません。")
-                               .arg(g_.DataFolder)
-                               .arg(level)
-                               .arg(columnNumber)
-                               .arg(column[level].toText()));
+        throw ProgramError(
+            ProgramError::TypeMismatch,
+            QStringLiteral("『%1タイム回数データ.txt』のレベル %2 の %3 番目の値「%4」は日数ではありません。")
+                .arg(g_.DataFolder)
+                .arg(level)
+                .arg(columnNumber)
+                .arg(column[level].toText()));
     }
     return *days;
 }
@@ -264,11 +282,13 @@ Long Results::KeisanPoint(Long t, int level) const {
     const double points = unweightedPoints(t, g_.GoukakuTime[level]);
     const double scaled = std::floor(points * double(g_.LevelPoint[level]));
     if (!(std::fabs(scaled) <= double(std::numeric_limits<Long>::max()))) {
-        throw ProgramError(ProgramError::Overflow,
-                           QStringLiteral("レベル %1 のポイント (%2 点 × 倍率 %3) が大きすぎます。タイム回数データ.txt の 5 番目の値を確かめてください。")
-                               .arg(level)
-                               .arg(points)
-                               .arg(double(g_.LevelPoint[level])));
+        throw ProgramError(
+            ProgramError::Overflow,
+            QStringLiteral("レベル %1 のポイント (%2 点 × 倍率 %3) が大きすぎます。タイム回数データ.txt の 5 "
+                           "番目の値を確かめてください。")
+                .arg(level)
+                .arg(points)
+                .arg(double(g_.LevelPoint[level])));
     }
     return Long(scaled);
 }

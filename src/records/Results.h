@@ -16,7 +16,7 @@ QString homeResultPath(const hensuu1& g);    // KyoutuuFolder & "成績累積デ
 // file locked by another copy waits one second (the screens stay responsive) and tries again;
 // other failures end the program with a diagnostic message.
 class Results {
-public:
+  public:
     // Made once for the run: every count and point starts at 0 and every best at "none".
     Results(hensuu1& g, const Clock& clock, Waiter& waiter);
 
@@ -33,8 +33,9 @@ public:
     // Points of one attempt of time t on a level.
     Long KeisanPoint(Long t, int level) const;
 
-private:
-    void appendRecord(const QString& path, const QByteArray& record, int recordLength, const QString& procedure);
+  private:
+    void appendRecord(const QString& path, const QByteArray& record, int recordLength,
+                      const QString& procedure);
     void resetTouchedRows();
     double periodDays(const Table1D<Variant>& column, int level, int columnNumber) const;
 

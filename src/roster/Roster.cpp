@@ -40,10 +40,11 @@ QString GakunenMark(const Variant& G) {
 }
 
 const QStringList& gradeFilterTexts() {
-    static const QStringList texts = {QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
-                                      QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
-                                      QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
-                                      QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
+    static const QStringList texts = {
+        QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
+        QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
+        QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
+        QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
     return texts;
 }
 
@@ -67,18 +68,21 @@ Integer schoolYear(QDate today, const Variant& nendoTuki) {
     return Integer(year);
 }
 
-QString fixedText(const QString& text, int width) { return text.left(width).leftJustified(width, QLatin1Char(' ')); }
+QString fixedText(const QString& text, int width) {
+    return text.left(width).leftJustified(width, QLatin1Char(' '));
+}
 
 namespace {
 
 constexpr int kFields = 8;
 
 [[noreturn]] void wrongFieldCount(const QString& path, int line, int found) {
-    throw ProgramError(ProgramError::InputPastEnd,
-                       QStringLiteral("%1には値が %2 個あります。名簿の 1 行には 8 個の値 (番号, 生まれ年, 数, 数, "
-                                      "\"名前\", 表示, \"文字\", \"文字\") が必要です。")
-                           .arg(describePlace(path, line))
-                           .arg(found));
+    throw ProgramError(
+        ProgramError::InputPastEnd,
+        QStringLiteral("%1には値が %2 個あります。名簿の 1 行には 8 個の値 (番号, 生まれ年, 数, 数, "
+                       "\"名前\", 表示, \"文字\", \"文字\") が必要です。")
+            .arg(describePlace(path, line))
+            .arg(found));
 }
 
 }  // namespace
@@ -97,10 +101,11 @@ RosterLine readRosterLine(FreeFormatReader& in) {
     MeiboRecord& r = out.record;
     r.Bangou = in.toInt16(v[0]);
     if (r.Bangou < 0 || r.Bangou > kMaxStudent) {
-        throw ProgramError(ProgramError::SubscriptOutOfRange,
-                           QStringLiteral("%1の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
-                               .arg(describePlace(path, v[0].line), v[0].text)
-                               .arg(kMaxStudent));
+        throw ProgramError(
+            ProgramError::SubscriptOutOfRange,
+            QStringLiteral("%1の生徒番号「%2」は使えません: 0 から %3 までの番号にしてください。")
+                .arg(describePlace(path, v[0].line), v[0].text)
+                .arg(kMaxStudent));
     }
     r.Umare = in.toInt16(v[1]);
     r.MeiboValue3 = in.toInt16(v[2]);
@@ -161,13 +166,16 @@ void 名簿ファイル処理(const hensuu1& g) {
     }
     if (QFile::exists(path)) {
         // There but unreadable: never overwrite it with the copy, the teacher must look at it.
-        throw ProgramError(ProgramError::PermissionDenied,
-                           QStringLiteral("名簿ファイル『%1』はありますが開けません。ファイルの権限を確かめてください。").arg(path));
+        throw ProgramError(
+            ProgramError::PermissionDenied,
+            QStringLiteral("名簿ファイル『%1』はありますが開けません。ファイルの権限を確かめてください。")
+                .arg(path));
     }
     if (!QFile::rename(temp, path)) {
-        throw ProgramError(ProgramError::PathFileAccess,
-                           QStringLiteral("名簿ファイル『%1』を開けず、控えの『%2』から戻すこともできませんでした。")
-                               .arg(path, temp));
+        throw ProgramError(
+            ProgramError::PathFileAccess,
+            QStringLiteral("名簿ファイル『%1』を開けず、控えの『%2』から戻すこともできませんでした。")
+                .arg(path, temp));
     }
 }
 

@@ -22,9 +22,9 @@ struct AppContext {
     MessageService& messages;
     Navigator& nav;
     Waiter& waiter;
-    Results* results = nullptr;          // the shared result file and its statistics
+    Results* results = nullptr;  // the shared result file and its statistics
     SingleInstance* instance = nullptr;
-    CuePlayer* cues = nullptr;           // the sound cues  // the single-instance test of namesel; none in most tests
+    CuePlayer* cues = nullptr;  // the sound cues  // the single-instance test of namesel; none in most tests
 };
 
 }  // namespace pekuru

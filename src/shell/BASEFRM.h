@@ -9,7 +9,7 @@ namespace pekuru {
 // The blank backdrop that stands behind the screens while one replaces another.
 class BASEFRM : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BASEFRM(AppContext& context, QWidget* parent = nullptr);
 };
 

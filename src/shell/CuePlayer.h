@@ -4,7 +4,7 @@ namespace pekuru {
 
 // The sound cues as the screens call them: each returns when its sound has ended.
 class CuePlayer {
-public:
+  public:
     virtual ~CuePlayer() = default;
     virtual void 正解音再生() = 0;
     virtual void 間違い音再生() = 0;

@@ -29,7 +29,8 @@ void ScreenManager::show(Screen screen) {
     if (!w) {
         const auto f = factories_.find(screen);
         if (f == factories_.end() || !context_)
-            throw ProgramError(ProgramError::SubscriptOutOfRange, QStringLiteral("画面 %1 が登録されていません。").arg(int(screen)));
+            throw ProgramError(ProgramError::SubscriptOutOfRange,
+                               QStringLiteral("画面 %1 が登録されていません。").arg(int(screen)));
         w = f->second(*context_);
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         loaded_[screen] = w;

@@ -12,7 +12,7 @@ namespace pekuru {
 // Creates screens when they are shown and deletes them when they are unloaded. Each screen is a
 // top-level window made by a factory registered for its name.
 class ScreenManager : public Navigator {
-public:
+  public:
     using Factory = std::function<QWidget*(AppContext&)>;
     ScreenManager() = default;
     ScreenManager(const ScreenManager&) = delete;
@@ -32,7 +32,7 @@ public:
     // The screen if it is loaded, else null.
     QWidget* loaded(Screen screen) const;
 
-private:
+  private:
     AppContext* context_ = nullptr;
     std::map<Screen, Factory> factories_;
     std::map<Screen, QPointer<QWidget>> loaded_;

@@ -62,15 +62,17 @@ void readLevelTable(hensuu1& g, const QString& path) {
             // value into the wrong column, so it is reported instead of read on.
             const bool last = c == 11;
             if (v[c].endsLine && !last) {
-                throw ProgramError(ProgramError::InputPastEnd,
-                                   QStringLiteral("%1には値が %2 個しかありません。1 行に 12 個の値が必要です。")
-                                       .arg(describePlace(path, line))
-                                       .arg(c + 1));
+                throw ProgramError(
+                    ProgramError::InputPastEnd,
+                    QStringLiteral("%1には値が %2 個しかありません。1 行に 12 個の値が必要です。")
+                        .arg(describePlace(path, line))
+                        .arg(c + 1));
             }
             if (!v[c].endsLine && last) {
-                throw ProgramError(ProgramError::TypeMismatch,
-                                   QStringLiteral("%1には値が 12 個より多くあります。1 行に 12 個の値が必要です。")
-                                       .arg(describePlace(path, line)));
+                throw ProgramError(
+                    ProgramError::TypeMismatch,
+                    QStringLiteral("%1には値が 12 個より多くあります。1 行に 12 個の値が必要です。")
+                        .arg(describePlace(path, line)));
             }
         }
         g.GoukakuTime[level] = in.toInt32(v[0]);
@@ -84,10 +86,11 @@ void readLevelTable(hensuu1& g, const QString& path) {
         // The drill is cut off at five times the limit, counted in 32-bit seconds.
         const std::int64_t fivefold = std::int64_t(g.SeigenTime[level]) * 5;
         if (g.SeigenTime[level] < 0 || fivefold > std::numeric_limits<std::int32_t>::max()) {
-            throw ProgramError(ProgramError::Overflow,
-                               QStringLiteral("%1の制限時間 (2 番目の値)「%2」は使えません: 0 以上 %3 以下にしてください。")
-                                   .arg(describePlace(path, line), v[1].text)
-                                   .arg(std::numeric_limits<std::int32_t>::max() / 5));
+            throw ProgramError(
+                ProgramError::Overflow,
+                QStringLiteral("%1の制限時間 (2 番目の値)「%2」は使えません: 0 以上 %3 以下にしてください。")
+                    .arg(describePlace(path, line), v[1].text)
+                    .arg(std::numeric_limits<std::int32_t>::max() / 5));
         }
     }
 }
@@ -111,9 +114,11 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
         const FreeValue month = in.next();
         g.NendoTuki = FreeFormatReader::toVariant(month);
         if (!g.NendoTuki.toNumber()) {
-            throw ProgramError(ProgramError::TypeMismatch,
-                               QStringLiteral("%1の 1 番目の値「%2」は年度の始まる月 (1 から 12 の数) でなければなりません。")
-                                   .arg(describePlace(in.fileName(), month.line), month.text));
+            throw ProgramError(
+                ProgramError::TypeMismatch,
+                QStringLiteral(
+                    "%1の 1 番目の値「%2」は年度の始まる月 (1 から 12 の数) でなければなりません。")
+                    .arg(describePlace(in.fileName(), month.line), month.text));
         }
         g.KyoutuuName = in.readText();
         g.MeiboOption = in.readVariant();
@@ -129,10 +134,12 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
     // other programs read in Shift-JIS: a name that has no such form is refused here, before a
     // record could be written wrongly.
     if (!cp932::canEncode(f.ProgFolderName)) {
-        throw ProgramError(ProgramError::BadFileName,
-                           QStringLiteral("プログラムフォルダの名前「%1」には シフトJIS (CP932) で表せない文字「%2」があります。"
-                                          "フォルダの名前を変えてください。")
-                               .arg(f.ProgFolderName, cp932::firstUnencodable(f.ProgFolderName)));
+        throw ProgramError(
+            ProgramError::BadFileName,
+            QStringLiteral(
+                "プログラムフォルダの名前「%1」には シフトJIS (CP932) で表せない文字「%2」があります。"
+                "フォルダの名前を変えてください。")
+                .arg(f.ProgFolderName, cp932::firstUnencodable(f.ProgFolderName)));
     }
     g.ProgFolderName = f.ProgFolderName;
     g.DataFolder = f.DataFolder;

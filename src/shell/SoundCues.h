@@ -47,7 +47,7 @@ void 音ファイル読込(hensuu1& g);
 // ProgramExit, which the application shows once before it closes every screen and ends).
 // Failures of the other cues are ignored.
 class SoundCues final : public CuePlayer {
-public:
+  public:
     SoundCues(hensuu1& g, MediaCommands& media, Random& random) : g_(g), media_(media), random_(random) {}
 
     void 正解音再生() override;
@@ -61,7 +61,7 @@ public:
     static QString failureText(const QString& errorText);
     static constexpr int kSilentFailures = 3;
 
-private:
+  private:
     // Plays a random file of the column into `result`; false (nothing sent) for an empty column.
     bool playListed(int column, int& result);
     int playFile(const QString& baseName);

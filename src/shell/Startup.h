@@ -10,7 +10,7 @@ struct CommandLine {
     QString programFolder;  // --folder DIR, else the executable's folder
     bool showHelp = false;
     bool showVersion = false;
-    QString error;          // a bad command line, in words for the user
+    QString error;  // a bad command line, in words for the user
 };
 CommandLine parseCommandLine(const QStringList& arguments, const QString& executableFolder);
 QString usageText();

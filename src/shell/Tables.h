@@ -12,7 +12,7 @@ namespace pekuru {
 // "subscript out of range", never a wild read or write.
 template <typename T>
 class Table1D {
-public:
+  public:
     Table1D(int low, int high) : low_(low), values_(std::size_t(high - low + 1)) {}
 
     T& operator[](int i) { return values_[offset(i)]; }
@@ -22,7 +22,7 @@ public:
     bool contains(int i) const { return i >= low() && i <= high(); }
     void fill(const T& value) { std::fill(values_.begin(), values_.end(), value); }
 
-private:
+  private:
     std::size_t offset(int i) const {
         if (!contains(i)) throwOutOfRange(i);
         return std::size_t(i - low_);
@@ -38,8 +38,9 @@ private:
 // A table indexed (a, b) with a in 0..maxA and b in 0..maxB, allocated once.
 template <typename T>
 class Table2D {
-public:
-    Table2D(int maxA, int maxB) : maxA_(maxA), maxB_(maxB), values_(std::size_t(maxA + 1) * std::size_t(maxB + 1)) {}
+  public:
+    Table2D(int maxA, int maxB)
+        : maxA_(maxA), maxB_(maxB), values_(std::size_t(maxA + 1) * std::size_t(maxB + 1)) {}
 
     T& operator()(int a, int b) { return values_[offset(a, b)]; }
     const T& operator()(int a, int b) const { return values_[offset(a, b)]; }
@@ -50,7 +51,7 @@ public:
     // The entries of row a, for loops that sweep a whole row.
     T* row(int a) { return &values_[offset(a, 0)]; }
 
-private:
+  private:
     std::size_t offset(int a, int b) const {
         if (!contains(a, b)) {
             throw ProgramError(ProgramError::SubscriptOutOfRange,

@@ -9,7 +9,7 @@ namespace pekuru {
 // Which piece of the picture each tile shows. Tiles and pieces are numbered 1..N row by row; the
 // picture is whole when every tile k shows piece k.
 class TileBoard {
-public:
+  public:
     void setGrid(int rows, int cols);
     int rows() const { return rows_; }
     int cols() const { return cols_; }
@@ -25,7 +25,7 @@ public:
     std::vector<int> misplaced() const;
     bool isWhole() const { return misplaced().empty(); }
 
-private:
+  private:
     int rows_ = 0;
     int cols_ = 0;
     std::vector<int> tilePos_;  // entry 0 unused

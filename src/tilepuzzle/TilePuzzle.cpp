@@ -26,8 +26,9 @@ LevelGrid gridOf(int level) {
         case 3:
             return {5, 2};
         default:
-            throw ProgramError(ProgramError::SubscriptOutOfRange,
-                               QStringLiteral("レベル %1 の絵合わせはありません (レベルは 1 から 3 です)。").arg(level));
+            throw ProgramError(
+                ProgramError::SubscriptOutOfRange,
+                QStringLiteral("レベル %1 の絵合わせはありません (レベルは 1 から 3 です)。").arg(level));
     }
 }
 
@@ -45,7 +46,9 @@ QString TilePuzzle::levelSetup(const QString& dataFolder) {
     markers_.assign(std::size_t(board_.tileCount() + 1), false);
     g_.MondaiSuu = Integer(grid.pictures);
     if (usable.size() < grid.pictures) {
-        return QStringLiteral("絵のファイルが足りません。\n『%1』に、ファイル名が .bmp か .jpg で終わる絵が %2 枚以上必要ですが、%3 枚しかありません。\n先生に知らせてください。")
+        return QStringLiteral(
+                   "絵のファイルが足りません。\n『%1』に、ファイル名が .bmp か .jpg で終わる絵が %2 "
+                   "枚以上必要ですが、%3 枚しかありません。\n先生に知らせてください。")
             .arg(pictureFolder_)
             .arg(grid.pictures)
             .arg(usable.size());
@@ -88,8 +91,9 @@ void TilePuzzle::newPicture() {
     bool anyFree = false;
     for (int i = 1; i <= count; ++i) anyFree = anyFree || picUsed_[std::size_t(i)] != 1;
     if (!anyFree) {
-        throw ProgramError(ProgramError::SubscriptOutOfRange,
-                           QStringLiteral("このドリルで見せていない絵が『%1』に残っていません。").arg(pictureFolder_));
+        throw ProgramError(
+            ProgramError::SubscriptOutOfRange,
+            QStringLiteral("このドリルで見せていない絵が『%1』に残っていません。").arg(pictureFolder_));
     }
     int pick;
     do {
@@ -102,8 +106,9 @@ void TilePuzzle::newPicture() {
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull() || image.width() < board_.cols() || image.height() < board_.rows()) {
-        throw ProgramError(ProgramError::BadFileName, QStringLiteral("絵のファイル『%1』を読み込めません (%2)。")
-                                                          .arg(pictureFile_, reader.errorString()));
+        throw ProgramError(ProgramError::BadFileName,
+                           QStringLiteral("絵のファイル『%1』を読み込めません (%2)。")
+                               .arg(pictureFile_, reader.errorString()));
     }
     picture_ = std::move(image);
     pieceRects_.clear();  // not cut yet
@@ -119,8 +124,9 @@ void TilePuzzle::cut() {
     for (int r = 1; r <= board_.rows(); ++r) {
         for (int c = 1; c <= board_.cols(); ++c) {
             const int k = (r - 1) * board_.cols() + c;
-            pieceRects_[std::size_t(k)] = QRect(roundToInt16((c - 1) * cellWidth_), roundToInt16((r - 1) * cellHeight_),
-                                                roundToInt16(cellWidth_), roundToInt16(cellHeight_));
+            pieceRects_[std::size_t(k)] =
+                QRect(roundToInt16((c - 1) * cellWidth_), roundToInt16((r - 1) * cellHeight_),
+                      roundToInt16(cellWidth_), roundToInt16(cellHeight_));
         }
     }
     ++cutGeneration_;

@@ -13,7 +13,7 @@ namespace pekuru {
 
 // What the drill screen does for the puzzle.
 class PuzzleHost {
-public:
+  public:
     virtual ~PuzzleHost() = default;
     virtual void playCorrect() = 0;  // the correct-answer cue; returns when it has sounded
     virtual void playWrong() = 0;    // the mistake cue
@@ -27,7 +27,7 @@ public:
 // The picture tile puzzle without its widgets: which picture, which piece on which tile, which
 // buttons and texts are showing, and the rules that move between the three states.
 class TilePuzzle {
-public:
+  public:
     enum class Phase { None, Memorise, Arrange, Checked };
     enum Element { NewPicture = 0, Cut = 1, Start = 2, Check = 3, GiveUp = 4 };
 
@@ -77,7 +77,7 @@ public:
     static QString memoriseText() { return QStringLiteral("覚えたらスタートを押しなさい"); }
     static QString arrangeText() { return QStringLiteral("正しく並べたら　O.K.を押しなさい"); }
 
-private:
+  private:
     void newPicture();
     void cut();
     void start();
@@ -90,7 +90,7 @@ private:
     PuzzleHost& host_;
 
     QString pictureFolder_;
-    QStringList picFile_;        // entries 1.. of the usable pictures (index 0 unused)
+    QStringList picFile_;  // entries 1.. of the usable pictures (index 0 unused)
     std::vector<Integer> picUsed_;
     QImage picture_;
     QString pictureFile_;

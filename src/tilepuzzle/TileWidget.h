@@ -8,7 +8,7 @@ namespace pekuru {
 // drops of other tiles. The puzzle decides whether a drag may start and what a drop does.
 class TileWidget : public QLabel {
     Q_OBJECT
-public:
+  public:
     TileWidget(int index, QWidget* parent);
     int index() const { return index_; }
     // Whether the tile takes part (drags and drops). A tile that does not stays fully coloured:
@@ -18,18 +18,18 @@ public:
 
     static const char* mimeType() { return "application/x-pekuru-tile"; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // Asked on mouse-down: the receiver sets `allowed` when a drag may start from this tile.
     void pressed(int tile, bool* allowed);
     void droppedOn(int target, int source);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     int index_;
     bool active_ = false;
 };

@@ -91,7 +91,9 @@ struct Drill {
     }
     int records() const { return int(test::readBytes(sharedResultPath(*g)).size() / kSeisekiRecLength); }
     Long recordedTime(int n) const {
-        return decodeSeisekiRec(test::readBytes(sharedResultPath(*g)).constData() + (n - 1) * kSeisekiRecLength).time;
+        return decodeSeisekiRec(test::readBytes(sharedResultPath(*g)).constData() +
+                                (n - 1) * kSeisekiRecLength)
+            .time;
     }
 };
 

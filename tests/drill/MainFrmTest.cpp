@@ -3,13 +3,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QPointer>
 #include <QDropEvent>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,7 +55,8 @@ void writePicture(const QString& path, int hue) {
     QImage img(300, 300, QImage::Format_RGB32);
     QPainter p(&img);
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) p.fillRect(x * 30, y * 30, 30, 30, QColor::fromHsv((hue + x * 31 + y * 17) % 360, 180, 240));
+        for (int x = 0; x < 10; ++x)
+            p.fillRect(x * 30, y * 30, 30, 30, QColor::fromHsv((hue + x * 31 + y * 17) % 360, 180, 240));
     p.end();
     ASSERT_TRUE(img.save(path));
 }
@@ -76,7 +77,8 @@ struct Visit {
     explicit Visit(int level) {
         g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
         QDir().mkpath(dir.filePath(QStringLiteral("picture")));
-        for (int i = 0; i < 5; ++i) writePicture(dir.filePath(QStringLiteral("picture/p%1.bmp").arg(i)), i * 70);
+        for (int i = 0; i < 5; ++i)
+            writePicture(dir.filePath(QStringLiteral("picture/p%1.bmp").arg(i)), i * 70);
         g->ProgTitle = QStringLiteral("ペクル");
         g->LevelNo = Integer(level);
         g->SeitoBangou = 1;
@@ -89,12 +91,16 @@ struct Visit {
         }
         screens.clock = &clock;
         results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(AppContext{*g, clock, random, messages, screens, wait, results.get()});
+        ctx = std::make_unique<AppContext>(
+            AppContext{*g, clock, random, messages, screens, wait, results.get()});
         ctx->cues = &cues;
         screens.setContext(ctx.get());
         screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
-        screens.registerScreen(Screen::BASEFRM, [](AppContext& c) { return makeBareScreen(c, QStringLiteral("BASEFRM"), {}); });
-        screens.registerScreen(Screen::seisekitime1, [](AppContext& c) { return makeBareScreen(c, QStringLiteral("seisekitime1"), {}); });
+        screens.registerScreen(
+            Screen::BASEFRM, [](AppContext& c) { return makeBareScreen(c, QStringLiteral("BASEFRM"), {}); });
+        screens.registerScreen(Screen::seisekitime1, [](AppContext& c) {
+            return makeBareScreen(c, QStringLiteral("seisekitime1"), {});
+        });
         screens.registerScreen(Screen::FrmSyuuryou, [this](AppContext& c) {
             ++finishShown;
             return makeBareScreen(c, QStringLiteral("FrmSyuuryou"), {});
@@ -154,7 +160,8 @@ TEST(DrillScreen, AWholeLevelOneDrillIsRecordedWithItsTimeAndPenalties) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("sLabel2"))->text(), QStringLiteral("ペクル"));
     EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("sLabel9"))->text(), QStringLiteral("5"));
-    EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("Label1"))->text(), QStringLiteral("覚えたらスタートを押しなさい"));
+    EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("Label1"))->text(),
+              QStringLiteral("覚えたらスタートを押しなさい"));
     EXPECT_TRUE(w->sTimer1->isActive());
     EXPECT_FALSE(v.find<TileWidget>(w, QStringLiteral("PicClipImage1_1"))->isActive());
 

@@ -58,7 +58,8 @@ TEST(StartupProcess, ASecondCopyOnTheSameFolderIsRefusedAndTheFirstRunsOn) {
     ASSERT_TRUE(second.process.waitForFinished(20000));
     EXPECT_EQ(second.process.exitCode(), 1);
     const QString said = second.errors();
-    EXPECT_TRUE(said.contains(QStringLiteral("[注意] このプログラムと同じプログラムがすでに起動され"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("[注意] このプログラムと同じプログラムがすでに起動され")))
+        << said.toStdString();
     EXPECT_EQ(first.process.state(), QProcess::Running);
     first.process.kill();
     first.process.waitForFinished(10000);

@@ -58,7 +58,10 @@ void settle() {
 
 TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     QTemporaryDir dir;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}), 0);
+    ASSERT_EQ(QProcess::execute(
+                  QStringLiteral("cp"),
+                  {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}),
+              0);
     const QString programFolder = dir.path() + QStringLiteral("/教室/ペクル");
     auto g = std::make_unique<hensuu1>();
     FakeClock clock(QDate::currentDate(), 10 * 3600.0);
@@ -141,8 +144,10 @@ TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     QWidget* finish = screens.loaded(Screen::FrmSyuuryou);
     ASSERT_NE(finish, nullptr);
     settle();
-    EXPECT_EQ(finish->findChild<QLabel*>(QStringLiteral("Label18"))->text(), QStringLiteral("今の成績：25秒"));
-    EXPECT_EQ(finish->findChild<QLabel*>(QStringLiteral("Label20"))->text(), QStringLiteral("！！！最高新記録！！！"));
+    EXPECT_EQ(finish->findChild<QLabel*>(QStringLiteral("Label18"))->text(),
+              QStringLiteral("今の成績：25秒"));
+    EXPECT_EQ(finish->findChild<QLabel*>(QStringLiteral("Label20"))->text(),
+              QStringLiteral("！！！最高新記録！！！"));
     EXPECT_TRUE(cues.played.contains(QStringLiteral("最高")));
 
     // Back to the hub: today's figures now count this attempt.
@@ -153,7 +158,8 @@ TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     hub = screens.loaded(Screen::seisekitime1);
     ASSERT_NE(hub, nullptr);
     settle();
-    EXPECT_TRUE(hub->findChild<QLabel*>(QStringLiteral("Label14_1"))->text().startsWith(QStringLiteral("1回/")))
+    EXPECT_TRUE(
+        hub->findChild<QLabel*>(QStringLiteral("Label14_1"))->text().startsWith(QStringLiteral("1回/")))
         << hub->findChild<QLabel*>(QStringLiteral("Label14_1"))->text().toStdString();
     EXPECT_EQ(g->RuikeiKaisuu(student, 1), 1);
     EXPECT_TRUE(messages.messages.empty());

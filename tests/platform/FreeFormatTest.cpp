@@ -48,10 +48,18 @@ TEST(FreeFormatReader, SplitsValuesAsWrittenByHandOrByTheWriteForm) {
         {"bare LF and no final line end", QStringLiteral("1\n2"), {"1", "2"}, {false, false}},
         {"quoted comma stays in the text", QStringLiteral("\"a,b\",c"), {"a,b", "c"}, {true, false}},
         {"blanks around values are dropped, inside quotes kept",
-         QStringLiteral("  7 ,\t\" x \" , y z \r\n"), {"7", " x ", "y z"}, {false, true, false}},
+         QStringLiteral("  7 ,\t\" x \" , y z \r\n"),
+         {"7", " x ", "y z"},
+         {false, true, false}},
         {"empty values between commas", QStringLiteral("1,,3"), {"1", "", "3"}, {false, false, false}},
-        {"trailing comma owes an empty value", QStringLiteral("1,\r\n2"), {"1", "", "2"}, {false, false, false}},
-        {"blank lines carry no value", QStringLiteral("1\r\n\r\n  \r\n2\r\n\r\n"), {"1", "2"}, {false, false}},
+        {"trailing comma owes an empty value",
+         QStringLiteral("1,\r\n2"),
+         {"1", "", "2"},
+         {false, false, false}},
+        {"blank lines carry no value",
+         QStringLiteral("1\r\n\r\n  \r\n2\r\n\r\n"),
+         {"1", "2"},
+         {false, false}},
         {"quoted line break", QStringLiteral("\"a\r\nb\",2"), {"a\r\nb", "2"}, {true, false}},
         {"empty quoted text", QStringLiteral("\"\",x"), {"", "x"}, {true, false}},
     };
@@ -101,10 +109,12 @@ TEST(FreeFormatReader, ReportsBadValuesWithFileLineValueAndType) {
         QString mustContain;
     };
     const Case cases[] = {
-        {QStringLiteral("1\r\n32768"), 0, ProgramError::Overflow, QStringLiteral("2 行目の値「32768」は範囲外")},
+        {QStringLiteral("1\r\n32768"), 0, ProgramError::Overflow,
+         QStringLiteral("2 行目の値「32768」は範囲外")},
         {QStringLiteral("2147483648"), 1, ProgramError::Overflow, QStringLiteral("32ビット整数")},
         {QStringLiteral("1e39"), 2, ProgramError::Overflow, QStringLiteral("単精度実数")},
-        {QStringLiteral("\r\n\r\n12a"), 0, ProgramError::TypeMismatch, QStringLiteral("3 行目の値「12a」は数ではありません")},
+        {QStringLiteral("\r\n\r\n12a"), 0, ProgramError::TypeMismatch,
+         QStringLiteral("3 行目の値「12a」は数ではありません")},
         {QStringLiteral("\"abc\""), 1, ProgramError::TypeMismatch, QStringLiteral("「abc」")},
     };
     for (const Case& c : cases) {
@@ -130,18 +140,24 @@ TEST(FreeFormatReader, ReportsBrokenStructure) {
                   in.skip();
               }).number(),
               ProgramError::InputPastEnd);
-    EXPECT_EQ(errorOf([] { FreeFormatReader(cp(QStringLiteral("\"open")), QStringLiteral("a.txt")).next(); }).number(),
+    EXPECT_EQ(errorOf([] {
+                  FreeFormatReader(cp(QStringLiteral("\"open")), QStringLiteral("a.txt")).next();
+              }).number(),
               ProgramError::InputPastEnd);
-    EXPECT_EQ(errorOf([] { FreeFormatReader(cp(QStringLiteral("\"a\"b,1")), QStringLiteral("a.txt")).next(); }).number(),
+    EXPECT_EQ(errorOf([] {
+                  FreeFormatReader(cp(QStringLiteral("\"a\"b,1")), QStringLiteral("a.txt")).next();
+              }).number(),
               ProgramError::TypeMismatch);
     // A byte sequence that is not Shift-JIS names the line it is on.
-    const ProgramError bad = errorOf([] { FreeFormatReader(QByteArray("1\r\n2\r\n\x81\x20", 7), QStringLiteral("b.txt")); });
+    const ProgramError bad =
+        errorOf([] { FreeFormatReader(QByteArray("1\r\n2\r\n\x81\x20", 7), QStringLiteral("b.txt")); });
     EXPECT_EQ(bad.number(), ProgramError::InvalidCharacter);
     EXPECT_TRUE(bad.description().contains(QStringLiteral("3 行目")));
     // Not only on the last line.
-    const ProgramError middle =
-        errorOf([] { FreeFormatReader(QByteArray("1\r\n\x81\x20\r\n3\r\n4\r\n", 13), QStringLiteral("c.txt")); });
-    EXPECT_TRUE(middle.description().contains(QStringLiteral("2 行目"))) << middle.description().toStdString();
+    const ProgramError middle = errorOf(
+        [] { FreeFormatReader(QByteArray("1\r\n\x81\x20\r\n3\r\n4\r\n", 13), QStringLiteral("c.txt")); });
+    EXPECT_TRUE(middle.description().contains(QStringLiteral("2 行目")))
+        << middle.description().toStdString();
     EXPECT_EQ(errorOf([] { FreeFormatReader::open(QStringLiteral("/nonexistent/設定.txt")); }).number(),
               ProgramError::FileNotFound);
 }
@@ -168,7 +184,7 @@ TEST(FreeFormatWriter, WritesTheWriteFormInCp932WithCrLf) {
 }
 
 TEST(FreeFormatWriter, RoundTripsCp932TextsThroughAFile) {
-    const QStringList texts = {QStringLiteral("①②"), QStringLiteral("Ⅲ"), QStringLiteral("ｽﾀｰﾄ"),
+    const QStringList texts = {QStringLiteral("①②"),         QStringLiteral("Ⅲ"),    QStringLiteral("ｽﾀｰﾄ"),
                                QStringLiteral("山田　花子"), QStringLiteral("a, b"), QStringLiteral("  ")};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rt.txt"));

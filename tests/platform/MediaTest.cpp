@@ -86,7 +86,7 @@ QByteArray tone(double seconds, int rate, double hertz, int amplitude) {
 // test die). With an output, a silent stream of 20 ms latency keeps the null output running in
 // real time, as a sound card would, instead of in blocks of two seconds.
 class SoundServer {
-public:
+  public:
     explicit SoundServer(bool withOutput) : withOutput_(withOutput) {}
     ~SoundServer() {
         if (keepAlive_.state() != QProcess::NotRunning) {
@@ -169,7 +169,7 @@ public:
         return std::max(m.captured(1).toLongLong(), m.captured(2).toLongLong());
     }
 
-private:
+  private:
     bool withOutput_;
     QTemporaryDir dir_;
     QString pacat_, pactl_;
@@ -208,7 +208,7 @@ int probe(const QString& server, const QString& command, QString* text) {
 
 // Records that an event reached it.
 class EventWitness : public QObject {
-public:
+  public:
     bool keySeen = false;
     bool event(QEvent* e) override {
         if (e->type() == QEvent::KeyPress) keySeen = true;

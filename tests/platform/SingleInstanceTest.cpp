@@ -34,7 +34,8 @@ TEST(SingleInstance, SecondProcessIsRefusedAndAKilledOwnerFreesTheLock) {
 
     // Another program folder is another program.
     QProcess other;
-    EXPECT_EQ(startProbe(other, QStringLiteral("/srv/classroom/other"), locks.path()), QStringLiteral("held"));
+    EXPECT_EQ(startProbe(other, QStringLiteral("/srv/classroom/other"), locks.path()),
+              QStringLiteral("held"));
     other.closeWriteChannel();
     other.waitForFinished(10000);
 

@@ -66,13 +66,15 @@ TEST(IdiomTable, ScrambledFileReadsBackToThePlainTable) {
     const std::vector<QStringList> rows = plainRows();
     ASSERT_FALSE(rows.empty());
     const auto g = readDemoTable();
-    ASSERT_EQ(g->TableRows, Long(rows.size())) << "the scrambled file is stale: rebuild it with pekuru-scramble-table";
+    ASSERT_EQ(g->TableRows, Long(rows.size()))
+        << "the scrambled file is stale: rebuild it with pekuru-scramble-table";
     EXPECT_EQ(g->TableCols, 4);
     for (int r = 1; r <= int(rows.size()); ++r) {
         const QStringList& fields = rows[std::size_t(r - 1)];
         ASSERT_EQ(fields.size(), 4) << "line " << r << " of the plain table";
         for (int c = 1; c <= 4; ++c)
-            EXPECT_EQ(g->TableData(r, c).toStdString(), fields[c - 1].toStdString()) << "line " << r << ", field " << c;
+            EXPECT_EQ(g->TableData(r, c).toStdString(), fields[c - 1].toStdString())
+                << "line " << r << ", field " << c;
         EXPECT_TRUE(g->TableData(r, 5).isEmpty()) << "line " << r << " has more than four fields";
     }
 }
@@ -93,7 +95,8 @@ TEST(IdiomTable, IsWellFormed) {
     std::set<QString> idioms;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QStringList& f = rows[i];
-        const std::string where = "line " + std::to_string(i + 1) + ": " + f.join(QLatin1Char(',')).toStdString();
+        const std::string where =
+            "line " + std::to_string(i + 1) + ": " + f.join(QLatin1Char(',')).toStdString();
         ASSERT_EQ(f.size(), 4) << where;
 
         bool ok = false;

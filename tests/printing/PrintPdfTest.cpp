@@ -54,7 +54,8 @@ struct Sheet {
 QString run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -80,19 +81,23 @@ TEST(PrintPdf, AQuestionSheetHasItsTextAndItsRules) {
     frmPrint screen(*s.ctx);
     screen.show();  // the layout runs when the screen shows
     const QString pdf = s.print(screen);
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const QString text = run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     // The heading 四字熟語 stands in a narrow column and wraps after two characters.
-    for (const char* expected : {"①", "②", "⑳", "意味", "四字\n熟語", "ひとつのことで二つのとくをすること", "一石二鳥(いっせきにちょう)"})
+    for (const char* expected : {"①", "②", "⑳", "意味", "四字\n熟語", "ひとつのことで二つのとくをすること",
+                                 "一石二鳥(いっせきにちょう)"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
-    ASSERT_EQ(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-                                               s.dir.filePath(QStringLiteral("page"))}),
+    ASSERT_EQ(run(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
               QString());
     const QImage page(s.dir.filePath(QStringLiteral("page.png")));
     ASSERT_FALSE(page.isNull());
     EXPECT_LT(page.width(), page.height());  // portrait
     // The vertical rules run from 450 to 9900 at 500, 5000, 5500, 6000, 6500, 7000; not at 3000.
-    for (double x : {500.0, 5000.0, 5500.0, 6000.0, 6500.0, 7000.0}) EXPECT_GT(darkInColumn(page, x, 600, 9800), 95) << x;
+    for (double x : {500.0, 5000.0, 5500.0, 6000.0, 6500.0, 7000.0})
+        EXPECT_GT(darkInColumn(page, x, 600, 9800), 95) << x;
     EXPECT_LT(darkInColumn(page, 3000, 600, 9800), 30);
     // Nothing above the heading's rule.
     EXPECT_EQ(darkInColumn(page, 5000, 100, 400), 0);
@@ -105,12 +110,14 @@ TEST(PrintPdf, AnAnswerSheetHasThreeColumns) {
     frmPrint screen(*s.ctx);
     screen.show();
     const QString pdf = s.print(screen);
-    ASSERT_EQ(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-                                               s.dir.filePath(QStringLiteral("page"))}),
+    ASSERT_EQ(run(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
               QString());
     const QImage page(s.dir.filePath(QStringLiteral("page.png")));
     for (double x : {500.0, 6000.0}) EXPECT_GT(darkInColumn(page, x, 600, 9800), 95) << x;
     for (double x : {5000.0, 7000.0}) EXPECT_LT(darkInColumn(page, x, 600, 9800), 30) << x;
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const QString text = run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("三日坊主(みっかぼうず)"))) << text.toStdString();
 }

@@ -26,7 +26,8 @@ std::vector<std::array<QString, 4>> idioms(int level, int count, int from = 0) {
     for (int i = 0; i < count; ++i) {
         QString idiom;
         for (int k = 0; k < 4; ++k) idiom += kanji[(from + i * 4 + k) % kanji.size()];
-        out.push_back({QString::number(level), idiom, QStringLiteral("よみ%1").arg(from + i), QStringLiteral("いみ%1").arg(from + i)});
+        out.push_back({QString::number(level), idiom, QStringLiteral("よみ%1").arg(from + i),
+                       QStringLiteral("いみ%1").arg(from + i)});
     }
     return out;
 }
@@ -61,7 +62,8 @@ TEST(Worksheet, AnswerSheetPutsTheAnswerInColumnThree) {
     EXPECT_EQ(g->PrintCell(1, 20), QStringLiteral("⑳"));
     EXPECT_EQ(g->PrintCell(2, 0), QStringLiteral("意味"));
     EXPECT_EQ(g->PrintCell(3, 0), QStringLiteral("四字熟語"));
-    EXPECT_EQ(std::vector<double>(g->PrintColX.begin() + 1, g->PrintColX.end()), (std::vector<double>{0, 0.05, 0.6, 1}));
+    EXPECT_EQ(std::vector<double>(g->PrintColX.begin() + 1, g->PrintColX.end()),
+              (std::vector<double>{0, 0.05, 0.6, 1}));
     EXPECT_EQ(g->PrintFontSize, 13);
     EXPECT_EQ(g->PrintLayout, 2);
     EXPECT_EQ(g->PrintTateYoko, 1);
@@ -99,7 +101,8 @@ TEST(Worksheet, TwelveIdiomsOfOneLevelLeaveTheLastRowsNumberedOnly) {
     auto rows = idioms(1, 5);
     const auto level2 = idioms(2, 12, 100);
     rows.insert(rows.end(), level2.begin(), level2.end());
-    rows.push_back({QStringLiteral("11"), QStringLiteral("範囲外熟"), QString(), QString()});  // not a level: skipped
+    rows.push_back(
+        {QStringLiteral("11"), QStringLiteral("範囲外熟"), QString(), QString()});  // not a level: skipped
     rows.push_back({QString(), QStringLiteral("空白の段"), QString(), QString()});
     fillTable(*g, rows);
     // A previous, longer build must not leave anything behind.
@@ -135,7 +138,8 @@ TEST(Worksheet, MoreThanTwentyKeepTheFirstTwentyAfterShuffling) {
 TEST(Worksheet, ShortIdiomsHideWhatTheyHaveAndNeverLoop) {
     auto g = std::make_unique<hensuu1>();
     MersenneRandom random(2);
-    fillTable(*g, {{QStringLiteral("1"), QStringLiteral("一石"), QStringLiteral("いっせき"), QStringLiteral("短い")},
+    fillTable(*g, {{QStringLiteral("1"), QStringLiteral("一石"), QStringLiteral("いっせき"),
+                    QStringLiteral("短い")},
                    {QStringLiteral("1"), QString(), QString(), QStringLiteral("空")}});
     buildWorksheetFromTable(*g, random, levels({1}, 5));
     for (int c = 3; c <= 6; ++c) {
@@ -181,12 +185,14 @@ TEST(PrintLayout, CellsFitFromTheFontSizeDownOnePointAtATime) {
     const QFont font(QStringLiteral("IPAPGothic"));
     const double rowHeight = 0.045 * kA4LongTwips;  // about 758 twips
     // A short meaning fits on one line at 13: two line heights, 650 twips.
-    const FittedCell one = fitCell(QStringLiteral("とても"), font, 13, 0.95 * 0.45 * kA4ShortTwips, rowHeight);
+    const FittedCell one =
+        fitCell(QStringLiteral("とても"), font, 13, 0.95 * 0.45 * kA4ShortTwips, rowHeight);
     EXPECT_EQ(one.pointSize, 13);
     EXPECT_EQ(one.lines.size(), 1);
     EXPECT_TRUE(one.fits);
     // A meaning that wraps needs three line heights below the row's: 10 points (750 twips).
-    const QString longMeaning = QStringLiteral("いちどに二つのよいことがあって、とてもうれしいこと。みんなでよろこぶ。");
+    const QString longMeaning =
+        QStringLiteral("いちどに二つのよいことがあって、とてもうれしいこと。みんなでよろこぶ。");
     const double narrow = 0.95 * 0.45 * kA4ShortTwips;
     ASSERT_GT(breakLines(longMeaning, font, 13, narrow).size(), 1);
     const FittedCell two = fitCell(longMeaning, font, 13, narrow, rowHeight);

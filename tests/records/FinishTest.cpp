@@ -80,7 +80,8 @@ struct Finish {
             g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
         }
         results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(AppContext{*g, clock, random, messages, screens, wait, results.get()});
+        ctx = std::make_unique<AppContext>(
+            AppContext{*g, clock, random, messages, screens, wait, results.get()});
         ctx->cues = &cues;
     }
     // Records earlier attempts, then this one through the real recording step.
@@ -97,8 +98,12 @@ struct Finish {
         screen = std::make_unique<FrmSyuuryou>(*ctx);
         screen->activate();
     }
-    QString text(const char* name) const { return screen->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-    bool shown(const char* name) const { return !screen->findChild<QWidget*>(QString::fromLatin1(name))->isHidden(); }
+    QString text(const char* name) const {
+        return screen->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    bool shown(const char* name) const {
+        return !screen->findChild<QWidget*>(QString::fromLatin1(name))->isHidden();
+    }
     double today() const { return dateValue(clock.today()); }
 };
 

@@ -23,7 +23,9 @@ namespace {
 constexpr int kProcessTimeoutMs = 180000;  // far beyond what any of these runs needs
 
 QString sharedFile(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("成績累積データ.dat")); }
-QString homeFile(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("成績累積データ家庭用.dat")); }
+QString homeFile(const QTemporaryDir& dir) {
+    return dir.filePath(QStringLiteral("成績累積データ家庭用.dat"));
+}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -61,7 +63,8 @@ QString waitForLine(QProcess& p, const QString& prefix) {
 int ticksOf(const QString& line) { return line.section(QLatin1Char(' '), 1).toInt(); }
 
 // The text and reserved fields every appended shared record carries, bytes 24..43.
-const QByteArray kSharedTail = QByteArray("12345") + QByteArray(5, ' ') + QByteArray("0    ") + QByteArray(5, '\0');
+const QByteArray kSharedTail =
+    QByteArray("12345") + QByteArray(5, ' ') + QByteArray("0    ") + QByteArray(5, '\0');
 
 struct Attempt {
     int student;
@@ -75,7 +78,8 @@ std::vector<Attempt> sharedRecords(const QByteArray& bytes, double today) {
     for (qsizetype at = 0; at + kSeisekiRecLength <= bytes.size(); at += kSeisekiRecLength) {
         const SeisekiRec r = decodeSeisekiRec(bytes.constData() + at);
         EXPECT_EQ(bytes.mid(at + 24, 20), kSharedTail) << "record " << at / kSeisekiRecLength + 1;
-        EXPECT_GE(r.hiduke, today - 1) << "record " << at / kSeisekiRecLength + 1;  // the run may pass midnight
+        EXPECT_GE(r.hiduke, today - 1)
+            << "record " << at / kSeisekiRecLength + 1;  // the run may pass midnight
         EXPECT_LE(r.hiduke, today);
         EXPECT_TRUE(r.jikoku >= 0 && r.jikoku < 1);
         out.push_back({r.bangou, r.level, r.time});
@@ -90,7 +94,8 @@ std::vector<Attempt> homeRecords(const QByteArray& bytes, const QString& folderN
         const char* p = bytes.constData() + at;
         EXPECT_EQ(bytes.mid(at, 20), name) << "home record " << at / kKateiRecLength + 1;
         EXPECT_EQ(bytes.mid(at + 46, 20), QByteArray("12345") + QByteArray(15, '\0'));
-        out.push_back({qFromLittleEndian<qint16>(p + 38), qFromLittleEndian<qint16>(p + 40), qFromLittleEndian<qint32>(p + 42)});
+        out.push_back({qFromLittleEndian<qint16>(p + 38), qFromLittleEndian<qint16>(p + 40),
+                       qFromLittleEndian<qint32>(p + 42)});
     }
     return out;
 }
@@ -131,7 +136,8 @@ TEST(UnderLoad, EightProcessesAppendingAtOnceLoseNothingAndKeepTheirOrder) {
     std::vector<std::unique_ptr<QProcess>> copies;
     for (int s = 1; s <= kProcesses; ++s) {
         copies.push_back(std::make_unique<QProcess>());
-        startHelper(*copies.back(), {QStringLiteral("append"), dir.path(), QString::number(s), QString::number(kEach)});
+        startHelper(*copies.back(),
+                    {QStringLiteral("append"), dir.path(), QString::number(s), QString::number(kEach)});
     }
     for (auto& p : copies) EXPECT_TRUE(endedCleanly(*p));
 
@@ -181,7 +187,7 @@ TEST(UnderLoad, AnAppendWaitsForAnotherCopysLockWithItsEventLoopRunning) {
     EXPECT_TRUE(endedCleanly(holder));
     const QString ticks = waitForLine(appender, QStringLiteral("ticks"));
     EXPECT_TRUE(endedCleanly(appender));
-    EXPECT_GE(wall.elapsed(), 2000);  // it waited for most of the hold
+    EXPECT_GE(wall.elapsed(), 2000);                       // it waited for most of the hold
     EXPECT_GE(ticksOf(ticks), 10) << ticks.toStdString();  // its timer kept firing while it waited
 
     const QByteArray after = readAll(sharedFile(dir));

@@ -99,16 +99,16 @@ TEST(RecordFormat, SharedRecordByteForByte) {
     SeisekiRec r = rec(45422.0, 4899, 3, 99999);
     r.jikoku = 0.5;
     r.code = QStringLiteral("12345");
-    const QByteArray expected = hex(
-        "00 00 00 00 C0 2D E6 40"  // 45422.0
-        "00 00 00 00 00 00 E0 3F"  // 0.5
-        "23 13"                    // 4899
-        "03 00"                    // level 3
-        "9F 86 01 00"              // 99999
-        "31 32 33 34 35"           // "12345"
-        "20 20 20 20 20"           // reserved blanks
-        "30 20 20 20 20"           // "0" and four blanks
-        "00 00 00 00 00");
+    const QByteArray expected =
+        hex("00 00 00 00 C0 2D E6 40"  // 45422.0
+            "00 00 00 00 00 00 E0 3F"  // 0.5
+            "23 13"                    // 4899
+            "03 00"                    // level 3
+            "9F 86 01 00"              // 99999
+            "31 32 33 34 35"           // "12345"
+            "20 20 20 20 20"           // reserved blanks
+            "30 20 20 20 20"           // "0" and four blanks
+            "00 00 00 00 00");
     EXPECT_EQ(encode(r), expected);
     const SeisekiRec back = decodeSeisekiRec(expected.constData());
     EXPECT_EQ(back.hiduke, 45422.0);
@@ -209,11 +209,12 @@ TEST(Points, FollowTheTargetTimeAndTheLevelFactor) {
         Long points;
     };
     const Case cases[] = {
-        {30, 1, 11},  {0, 1, 55},    {60, 1, 5},     {61, 1, 4},     {100, 1, 4},   {119, 1, 4}, {120, 1, 1},
-        {300, 1, 1},  {599, 1, 1},   {600, 1, 0},    {99999, 1, 0},  {99998, 1, 0}, {30, 3, 45},  // 30 × 1.5
-        {150, 3, 7},  {45, 2, 13},                                                                   // Int(5 × 1.5), Int(11 × 1.2)
+        {30, 1, 11}, {0, 1, 55},  {60, 1, 5},  {61, 1, 4},    {100, 1, 4},   {119, 1, 4}, {120, 1, 1},
+        {300, 1, 1}, {599, 1, 1}, {600, 1, 0}, {99999, 1, 0}, {99998, 1, 0}, {30, 3, 45},  // 30 × 1.5
+        {150, 3, 7}, {45, 2, 13},  // Int(5 × 1.5), Int(11 × 1.2)
     };
-    for (const Case& c : cases) EXPECT_EQ(s.results->KeisanPoint(c.t, c.level), c.points) << c.t << " L" << c.level;
+    for (const Case& c : cases)
+        EXPECT_EQ(s.results->KeisanPoint(c.t, c.level), c.points) << c.t << " L" << c.level;
     // The first three digits of the time: 1234 counts as 123.
     s.g->GoukakuTime[4] = 2000;
     s.g->LevelPoint[4] = 1;
@@ -244,13 +245,13 @@ TEST(Statistics, CountsPointsPeriodsAndBests) {
     Store s;
     const double today = s.today();
     s.writeRecords({
-        rec(today, 1, 1, 30),        // 11 points, today
-        rec(today, 1, 1, 99999),     // time-over: written, not counted, no points
-        rec(today - 1, 1, 1, 100),   // 4 points, yesterday: period A only
-        rec(today - 6, 1, 1, 60),    // 5 points, inside seven days
-        rec(today - 7, 1, 1, 20),    // 19 points, exactly seven days ago: outside period A
-        rec(today, 2, 1, 45),        // another student
-        rec(today - 2, 2, 3, 140),   // level 3
+        rec(today, 1, 1, 30),       // 11 points, today
+        rec(today, 1, 1, 99999),    // time-over: written, not counted, no points
+        rec(today - 1, 1, 1, 100),  // 4 points, yesterday: period A only
+        rec(today - 6, 1, 1, 60),   // 5 points, inside seven days
+        rec(today - 7, 1, 1, 20),   // 19 points, exactly seven days ago: outside period A
+        rec(today, 2, 1, 45),       // another student
+        rec(today - 2, 2, 3, 140),  // level 3
     });
     s.results->回数求();
     EXPECT_EQ(s.g->RecordSuu, 7);
@@ -323,15 +324,17 @@ TEST(Loader, ReadsOnlyTheNewest20000Records) {
 }
 
 TEST(Loader, ARecordOutOfRangeEndsWithTheDiagnostic) {
-    for (const SeisekiRec& bad : {rec(45000, 1, 36, 30), rec(45000, 5001, 1, 30), rec(45000, -1, 1, 30),
-                                  rec(45000, 1, -1, 30)}) {
+    for (const SeisekiRec& bad :
+         {rec(45000, 1, 36, 30), rec(45000, 5001, 1, 30), rec(45000, -1, 1, 30), rec(45000, 1, -1, 30)}) {
         Store s;
         s.writeRecords({rec(s.today(), 1, 1, 30), bad});
         const auto e = exitOf([&] { s.results->回数求(); });
         ASSERT_TRUE(e);
-        EXPECT_TRUE(e->text().startsWith(QStringLiteral("成績ランダムファイル表示"))) << e->text().toStdString();
+        EXPECT_TRUE(e->text().startsWith(QStringLiteral("成績ランダムファイル表示")))
+            << e->text().toStdString();
         EXPECT_TRUE(e->text().contains(QStringLiteral("/i=2/"))) << e->text().toStdString();
-        EXPECT_TRUE(e->text().contains(QStringLiteral("/Bangou=%1/level=%2/").arg(bad.bangou).arg(bad.level)));
+        EXPECT_TRUE(
+            e->text().contains(QStringLiteral("/Bangou=%1/level=%2/").arg(bad.bangou).arg(bad.level)));
         EXPECT_TRUE(e->text().contains(QStringLiteral("2 番目の記録")));
     }
 }

@@ -56,11 +56,13 @@ TEST(Grades, CodesLabelsAndMarksForEveryIndex) {
         const char* mark;
     };
     const Case cases[] = {
-        {-4, "幼-", nullptr, "　"}, {-3, "幼-", nullptr, "　"}, {-2, "幼1", nullptr, "　"}, {-1, "幼2", nullptr, "　"},
-        {0, "幼3", "幼３", "　"},   {1, "小1", "小１", "①"},   {2, "小2", "小２", "②"},   {3, "小3", "小３", "③"},
-        {4, "小4", "小４", "④"},   {5, "小5", "小５", "⑤"},   {6, "小6", "小６", "⑥"},   {7, "中1", "中１", "Ⅰ"},
-        {8, "中2", "中２", "Ⅱ"},   {9, "中3", "中３", "Ⅲ"},   {10, "高1", "高１", "　"},  {11, "高2", nullptr, "　"},
-        {12, "高3", nullptr, "　"}, {13, "大+", nullptr, "　"}, {14, "大+", nullptr, "　"},
+        {-4, "幼-", nullptr, "　"}, {-3, "幼-", nullptr, "　"}, {-2, "幼1", nullptr, "　"},
+        {-1, "幼2", nullptr, "　"}, {0, "幼3", "幼３", "　"},   {1, "小1", "小１", "①"},
+        {2, "小2", "小２", "②"},    {3, "小3", "小３", "③"},    {4, "小4", "小４", "④"},
+        {5, "小5", "小５", "⑤"},    {6, "小6", "小６", "⑥"},    {7, "中1", "中１", "Ⅰ"},
+        {8, "中2", "中２", "Ⅱ"},    {9, "中3", "中３", "Ⅲ"},    {10, "高1", "高１", "　"},
+        {11, "高2", nullptr, "　"}, {12, "高3", nullptr, "　"}, {13, "大+", nullptr, "　"},
+        {14, "大+", nullptr, "　"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.G);
@@ -89,7 +91,8 @@ TEST(Grades, SchoolYearTurnsInItsFirstMonth) {
 
 TEST(RosterLoad, ReadsShownRowsWithPaddedNamesAndByNumberLists) {
     Loaded l;
-    const auto rows = l.load(row(12, 2013, QStringLiteral("はなこ"), 0) + row(7, 2018, QStringLiteral("山田先生"), 0));
+    const auto rows =
+        l.load(row(12, 2013, QStringLiteral("はなこ"), 0) + row(7, 2018, QStringLiteral("山田先生"), 0));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].row, 1);
     EXPECT_EQ(rows[0].gradeCode, QStringLiteral("小5"));
@@ -117,8 +120,9 @@ TEST(RosterLoad, LongNamesAreCutAndUnsetLabelsKeepTheirOldValue) {
 
 TEST(RosterLoad, HiddenRowsKeepTheirNumberButGiveUpTheirPlace) {
     Loaded l;
-    const auto rows = l.load(row(1, 2015, QStringLiteral("かくれ"), 1) + row(2, 2015, QStringLiteral("あ"), 0) +
-                             row(3, 2015, QStringLiteral("い"), 0) + row(4, 2015, QStringLiteral("う"), 0));
+    const auto rows =
+        l.load(row(1, 2015, QStringLiteral("かくれ"), 1) + row(2, 2015, QStringLiteral("あ"), 0) +
+               row(3, 2015, QStringLiteral("い"), 0) + row(4, 2015, QStringLiteral("う"), 0));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].record.Bangou, 2);
     EXPECT_EQ(l.g->MeiboData[1].Bangou, 2);
@@ -153,10 +157,12 @@ TEST(RosterLoad, RowsThatDoNotFitAreRefusedWithTheirLine) {
         QString mustContain;
     };
     const Case cases[] = {
-        {row(1, 2015, QStringLiteral("あ"), 0) + row(5001, 2015, QStringLiteral("い"), 0), QStringLiteral("2 行目の生徒番号「5001」")},
+        {row(1, 2015, QStringLiteral("あ"), 0) + row(5001, 2015, QStringLiteral("い"), 0),
+         QStringLiteral("2 行目の生徒番号「5001」")},
         {row(-1, 2015, QStringLiteral("あ"), 0), QStringLiteral("生徒番号「-1」")},
         {row(1, 40000, QStringLiteral("あ"), 0), QStringLiteral("「40000」は範囲外")},
-        {QStringLiteral("1,2015,0,0,\"あ\",0,\"\"\n2,2015,0,0,\"い\",0,\"\",\"\"\n"), QStringLiteral("1 行目には値が 7 個")},
+        {QStringLiteral("1,2015,0,0,\"あ\",0,\"\"\n2,2015,0,0,\"い\",0,\"\",\"\"\n"),
+         QStringLiteral("1 行目には値が 7 個")},
         {QStringLiteral("1,2015,0,0,\"あ\",0,\"\",\"\",9\n"), QStringLiteral("1 行目には値が 9 個")},
         {QStringLiteral("1,二千,0,0,\"あ\",0,\"\",\"\"\n"), QStringLiteral("「二千」は数ではありません")},
     };
@@ -201,8 +207,16 @@ TEST(GradeFilter, EachTextPassesItsGradesOnly) {
         {"家族", {-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         {"小学生全体", {1, 2, 3, 4, 5, 6}},
         {"中学生全体", {7, 8, 9}},
-        {"小１", {1}}, {"小３", {3}}, {"小６", {6}}, {"中１", {7}}, {"中３", {9}},
-        {"中4", {}}, {"小3", {}}, {"高１", {}}, {"", {}}, {"なにか", {}},
+        {"小１", {1}},
+        {"小３", {3}},
+        {"小６", {6}},
+        {"中１", {7}},
+        {"中３", {9}},
+        {"中4", {}},
+        {"小3", {}},
+        {"高１", {}},
+        {"", {}},
+        {"なにか", {}},
     };
     for (const Case& c : cases) {
         std::vector<int> got;

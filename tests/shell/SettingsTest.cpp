@@ -29,7 +29,8 @@ QString levelLine(int i) { return QStringLiteral("%1,%2,10,5,1.5,6,7,7,1,10,11,1
 }  // namespace
 
 TEST(Folders, OwnFolderModePutsEverythingInTheProgramFolder) {
-    for (const Variant& one : {Variant::number(1), Variant::text(QStringLiteral("1")), Variant::number(1.0)}) {
+    for (const Variant& one :
+         {Variant::number(1), Variant::text(QStringLiteral("1")), Variant::number(1.0)}) {
         const Folders f = resolveFolders(QStringLiteral("/srv/drills/tiles"), one);
         EXPECT_EQ(f.AppFolder, QStringLiteral("/srv/drills/tiles/"));
         EXPECT_EQ(f.KyoutuuFolder, f.AppFolder);
@@ -40,7 +41,8 @@ TEST(Folders, OwnFolderModePutsEverythingInTheProgramFolder) {
 }
 
 TEST(Folders, AnyOtherModeLooksOneFolderUpWithoutNormalising) {
-    for (const Variant& other : {Variant::number(0), Variant::number(2), Variant::text(QStringLiteral("x")), Variant()}) {
+    for (const Variant& other :
+         {Variant::number(0), Variant::number(2), Variant::text(QStringLiteral("x")), Variant()}) {
         const Folders f = resolveFolders(QStringLiteral("/srv/drills/tiles"), other);
         EXPECT_EQ(f.KyoutuuFolder, QStringLiteral("/srv/drills/tiles/../"));
         EXPECT_EQ(f.DataFolder, QStringLiteral("/srv/drills/tiles/../tiles/"));
@@ -116,13 +118,16 @@ TEST(LevelTable, RefusesLinesThatWouldShiftColumnsAndValuesOutOfRange) {
         QString mustContain;
     };
     const Case cases[] = {
-        {levelLine(0) + QStringLiteral("1,2,3,4,5,6,7,8,9,10,11\n") + levelLine(2), ProgramError::InputPastEnd,
-         QStringLiteral("2 行目には値が 11 個しかありません")},
+        {levelLine(0) + QStringLiteral("1,2,3,4,5,6,7,8,9,10,11\n") + levelLine(2),
+         ProgramError::InputPastEnd, QStringLiteral("2 行目には値が 11 個しかありません")},
         {QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13\n"), ProgramError::TypeMismatch,
          QStringLiteral("1 行目には値が 12 個より多く")},
-        {QStringLiteral("1,2,3,40000,5,6,7,8,9,10,11,12\n"), ProgramError::Overflow, QStringLiteral("「40000」")},
-        {QStringLiteral("1,x,3,4,5,6,7,8,9,10,11,12\n"), ProgramError::TypeMismatch, QStringLiteral("「x」は数ではありません")},
-        {QStringLiteral("1,429496730,3,4,5,6,7,8,9,10,11,12\n"), ProgramError::Overflow, QStringLiteral("制限時間")},
+        {QStringLiteral("1,2,3,40000,5,6,7,8,9,10,11,12\n"), ProgramError::Overflow,
+         QStringLiteral("「40000」")},
+        {QStringLiteral("1,x,3,4,5,6,7,8,9,10,11,12\n"), ProgramError::TypeMismatch,
+         QStringLiteral("「x」は数ではありません")},
+        {QStringLiteral("1,429496730,3,4,5,6,7,8,9,10,11,12\n"), ProgramError::Overflow,
+         QStringLiteral("制限時間")},
         {QStringLiteral("1,-5,3,4,5,6,7,8,9,10,11,12\n"), ProgramError::Overflow, QStringLiteral("制限時間")},
     };
     test::Classroom room;
@@ -160,7 +165,8 @@ TEST(SettingsRead, OwnFolderModeReadsTheCommonFileBesideTheProgram) {
     room.writeSettings(QStringLiteral("\"1\""));
     test::writeCp932(room.programFile(QStringLiteral("共通データ.txt")),
                      QStringLiteral("4\r\n\"家の机\"\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
-    test::writeCp932(room.programFile(QStringLiteral("新音ファイル.txt")), QStringLiteral("正解音2,pinpon9,*\n"));
+    test::writeCp932(room.programFile(QStringLiteral("新音ファイル.txt")),
+                     QStringLiteral("正解音2,pinpon9,*\n"));
     auto g = std::make_unique<hensuu1>();
     設定読込(*g, room.programFolder());
     EXPECT_EQ(g->KyoutuuFolder, room.programFolder() + QStringLiteral("/"));
@@ -182,14 +188,18 @@ TEST(SettingsRead, MissingOrShortFilesStopStartUpWithTheirName) {
          ProgramError::FileNotFound, QStringLiteral("設定.txt")},
         {"設定.txt with nine values",
          [](test::Classroom& r) {
-             test::writeCp932(r.programFile(QStringLiteral("設定.txt")), QStringLiteral("0,0,0,0,0,0,0,0,0\n"));
+             test::writeCp932(r.programFile(QStringLiteral("設定.txt")),
+                              QStringLiteral("0,0,0,0,0,0,0,0,0\n"));
          },
          ProgramError::InputPastEnd, QStringLiteral("設定.txt")},
-        {"no 共通データ.txt", [](test::Classroom& r) { QFile::remove(r.commonFile(QStringLiteral("共通データ.txt"))); },
+        {"no 共通データ.txt",
+         [](test::Classroom& r) { QFile::remove(r.commonFile(QStringLiteral("共通データ.txt"))); },
          ProgramError::FileNotFound, QStringLiteral("共通データ.txt")},
-        {"month not a number", [](test::Classroom& r) { r.writeCommon(QStringLiteral("\"四月\",\"x\",0,0,0,0,0,0,0,0\n")); },
+        {"month not a number",
+         [](test::Classroom& r) { r.writeCommon(QStringLiteral("\"四月\",\"x\",0,0,0,0,0,0,0,0\n")); },
          ProgramError::TypeMismatch, QStringLiteral("共通データ.txt")},
-        {"no level table", [](test::Classroom& r) { QFile::remove(r.programFile(QStringLiteral("タイム回数データ.txt"))); },
+        {"no level table",
+         [](test::Classroom& r) { QFile::remove(r.programFile(QStringLiteral("タイム回数データ.txt"))); },
          ProgramError::FileNotFound, QStringLiteral("タイム回数データ.txt")},
     };
     for (const Case& c : cases) {

@@ -23,7 +23,7 @@ namespace {
 
 // Hands out the given numbers in turn.
 class FixedRandom final : public Random {
-public:
+  public:
     explicit FixedRandom(std::deque<float> values) : values_(std::move(values)) {}
     float next() override {
         const float v = values_.front();
@@ -31,7 +31,7 @@ public:
         return v;
     }
 
-private:
+  private:
     std::deque<float> values_;
 };
 

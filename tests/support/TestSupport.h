@@ -15,12 +15,12 @@ QByteArray readBytes(const QString& path);
 // and 音フォルダ beside it, holding valid settings, a level table of four lines, a roster and a sound
 // list (its wave files are not there).
 class Classroom {
-public:
+  public:
     Classroom();
     bool isValid() const { return dir_.isValid(); }
 
-    QString common() const;          // …/classroom (no trailing separator)
-    QString programFolder() const;   // …/classroom/tiles
+    QString common() const;         // …/classroom (no trailing separator)
+    QString programFolder() const;  // …/classroom/tiles
     QString commonFile(const QString& name) const { return common() + QLatin1Char('/') + name; }
     QString programFile(const QString& name) const { return programFolder() + QLatin1Char('/') + name; }
 
@@ -31,7 +31,7 @@ public:
     QString soundFolder() const { return common() + QStringLiteral("/音フォルダ"); }
     void writeSoundList(const QString& text);
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "platform/ProgramError.h"
+#include "support/TestSupport.h"
 #include "tilepuzzle/PictureList.h"
 #include "tilepuzzle/TilePuzzle.h"
-#include "support/TestSupport.h"
 
 using namespace pekuru;
 
@@ -40,7 +40,8 @@ void writePicture(const QString& path, int hue) {
     QImage img(120, 90, QImage::Format_RGB32);
     QPainter p(&img);
     for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 12; ++x) p.fillRect(x * 10, y * 10, 10, 10, QColor::fromHsv((hue + x * 25 + y * 40) % 360, 200, 230));
+        for (int x = 0; x < 12; ++x)
+            p.fillRect(x * 10, y * 10, 10, 10, QColor::fromHsv((hue + x * 25 + y * 40) % 360, 200, 230));
     p.end();
     ASSERT_TRUE(img.save(path)) << path.toStdString();
 }
@@ -56,7 +57,10 @@ struct Drill {
         g->DataFolder = dir.path() + QStringLiteral("/");
         QDir().mkpath(dir.filePath(QStringLiteral("picture")));
         for (int i = 0; i < pictures; ++i)
-            writePicture(dir.filePath(QStringLiteral("picture/p%1.%2").arg(i).arg(i % 2 ? QStringLiteral("jpg") : QStringLiteral("bmp"))), i * 50);
+            writePicture(dir.filePath(QStringLiteral("picture/p%1.%2")
+                                          .arg(i)
+                                          .arg(i % 2 ? QStringLiteral("jpg") : QStringLiteral("bmp"))),
+                         i * 50);
         g->LevelNo = Integer(level);
         g->StartTime = 1000;
     }
@@ -91,7 +95,8 @@ TEST(PictureListing, BitmapsFirstThenJpegsEachInNameOrderAndTheCaseSensitiveFilt
 
 TEST(PictureListing, HoldsAtMostAHundredNames) {
     QTemporaryDir dir;
-    for (int i = 0; i < 105; ++i) test::writeBytes(dir.filePath(QStringLiteral("p%1.bmp").arg(i, 3, 10, QLatin1Char('0'))), "x");
+    for (int i = 0; i < 105; ++i)
+        test::writeBytes(dir.filePath(QStringLiteral("p%1.bmp").arg(i, 3, 10, QLatin1Char('0'))), "x");
     const QStringList listed = 絵ファイル一覧(dir.path());
     ASSERT_EQ(listed.size(), 100);
     EXPECT_EQ(listed.front(), QStringLiteral("p000.bmp"));
@@ -236,12 +241,14 @@ TEST(Puzzle, SolvingEveryPictureDrawsEachOnceThenEndsTheDrillOnce) {
 
 TEST(Puzzle, APictureThatCannotBeLoadedIsNamed) {
     Drill d(1, 0);
-    for (int i = 0; i < 5; ++i) test::writeBytes(d.dir.filePath(QStringLiteral("picture/broken%1.bmp").arg(i)), "not a bitmap");
+    for (int i = 0; i < 5; ++i)
+        test::writeBytes(d.dir.filePath(QStringLiteral("picture/broken%1.bmp").arg(i)), "not a bitmap");
     ASSERT_TRUE(d.setUp().isEmpty());
     try {
         d.puzzle.firstPicture();
         FAIL() << "no error";
     } catch (const ProgramError& e) {
-        EXPECT_TRUE(e.description().contains(QStringLiteral("picture/broken"))) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("picture/broken")))
+            << e.description().toStdString();
     }
 }
