@@ -21,6 +21,7 @@
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
 #include "shell/ScreenManager.h"
+#include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 #include "tilepuzzle/TileWidget.h"
 
@@ -28,28 +29,9 @@ using namespace pekuru;
 
 namespace {
 
-struct Cues : CuePlayer {
-    int correct = 0, wrong = 0;
-    void 正解音再生() override { ++correct; }
-    void 間違い音再生() override { ++wrong; }
-    void 自己最高音再生() override {}
-    void 不合格音再生() override {}
-    void 最高音再生() override {}
-    void 合格音再生() override {}
-};
-
-// Screens as the program makes them; yielding lets a little fake time pass.
-struct Screens : ScreenManager {
-    FakeClock* clock = nullptr;
-    void yieldToEvents() override {
-        clock->advanceMs(4);
-        QCoreApplication::processEvents();
-    }
-};
-
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
+using Cues = test::RecordingCues;
+using Screens = test::YieldingScreens;
+using test::NoWait;
 
 void writePicture(const QString& path, int hue) {
     QImage img(300, 300, QImage::Format_RGB32);
@@ -171,7 +153,7 @@ TEST(DrillScreen, AWholeLevelOneDrillIsRecordedWithItsTimeAndPenalties) {
     // One wrong check (10 s) before solving the first picture.
     if (w->puzzle().board().isWhole()) v.dragTile(w, 1, 2);
     v.click(w, QStringLiteral("PicClipCnd1_3"));
-    EXPECT_EQ(v.cues.wrong, 1);
+    EXPECT_EQ(v.cues.count(u"間違い"), 1);
     EXPECT_TRUE(v.find<QLabel>(w, QStringLiteral("Label3"))->text().endsWith(QStringLiteral("カ所まちがい")));
     const int moves = w->puzzle().moveCount();
     v.dragTile(w, 1, 2);  // refused while the result shows
@@ -191,7 +173,7 @@ TEST(DrillScreen, AWholeLevelOneDrillIsRecordedWithItsTimeAndPenalties) {
             EXPECT_EQ(v.find<QLabel>(w, QStringLiteral("sLabel9"))->text(), QString::number(5 - picture));
         }
     }
-    EXPECT_EQ(v.cues.correct, 5);
+    EXPECT_EQ(v.cues.count(u"正解"), 5);
     EXPECT_EQ(v.g->SyuuryouFlag, 1);
     // 5 s + 7 + 4 × (3 + 7) = 52 s on the clock, plus the 10 s penalty.
     const QByteArray file = test::readBytes(sharedResultPath(*v.g));

@@ -21,6 +21,7 @@
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
 #include "shell/Settings.h"
+#include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 #include "tilepuzzle/TileWidget.h"
 
@@ -28,27 +29,9 @@ using namespace pekuru;
 
 namespace {
 
-struct Cues : CuePlayer {
-    QStringList played;
-    void 正解音再生() override { played << QStringLiteral("正解"); }
-    void 間違い音再生() override { played << QStringLiteral("間違い"); }
-    void 自己最高音再生() override { played << QStringLiteral("自己最高"); }
-    void 不合格音再生() override { played << QStringLiteral("不合格"); }
-    void 最高音再生() override { played << QStringLiteral("最高"); }
-    void 合格音再生() override { played << QStringLiteral("合格"); }
-};
-
-struct Screens : ScreenManager {
-    FakeClock* clock = nullptr;
-    void yieldToEvents() override {
-        clock->advanceMs(4);
-        QCoreApplication::processEvents();
-    }
-};
-
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
+using Cues = test::RecordingCues;
+using Screens = test::YieldingScreens;
+using test::NoWait;
 
 void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();

@@ -7,9 +7,11 @@
 #include "platform/FreeFormatReader.h"
 #include "platform/FreeFormatWriter.h"
 #include "platform/ProgramError.h"
+#include "support/ErrorOf.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
+using pekuru::test::errorOf;
 
 namespace {
 
@@ -20,18 +22,6 @@ std::vector<FreeValue> readAll(const QString& text) {
     std::vector<FreeValue> out;
     while (!in.atEnd()) out.push_back(in.next());
     return out;
-}
-
-// Runs `f` and returns the ProgramError it throws.
-template <typename F>
-ProgramError errorOf(F f) {
-    try {
-        f();
-    } catch (const ProgramError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error thrown";
-    return ProgramError(0, QString());
 }
 
 }  // namespace

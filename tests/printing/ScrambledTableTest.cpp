@@ -9,9 +9,11 @@
 #include "platform/Cp932.h"
 #include "platform/ProgramError.h"
 #include "printing/ScrambledTable.h"
+#include "support/ErrorOf.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
+using pekuru::test::errorOf;
 
 namespace {
 
@@ -58,17 +60,6 @@ void expectTable(const hensuu1& g, const Rows& rows) {
         for (int c = int(fields.size()) + 1; c <= kMaxTableFields; ++c)
             EXPECT_TRUE(g.TableData(r, c).isEmpty());
     }
-}
-
-template <typename F>
-ProgramError errorOf(F f) {
-    try {
-        f();
-    } catch (const ProgramError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error thrown";
-    return ProgramError(0, QString());
 }
 
 }  // namespace

@@ -14,25 +14,15 @@
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
 #include "shell/ScreenManager.h"
+#include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
 
 namespace {
 
-struct Cues : CuePlayer {
-    std::vector<QString> played;
-    void 正解音再生() override { played.push_back(QStringLiteral("正解")); }
-    void 間違い音再生() override { played.push_back(QStringLiteral("間違い")); }
-    void 自己最高音再生() override { played.push_back(QStringLiteral("自己最高")); }
-    void 不合格音再生() override { played.push_back(QStringLiteral("不合格")); }
-    void 最高音再生() override { played.push_back(QStringLiteral("最高")); }
-    void 合格音再生() override { played.push_back(QStringLiteral("合格")); }
-};
-
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
+using Cues = test::RecordingCues;
+using test::NoWait;
 
 struct Screens : ScreenManager {
     std::vector<Screen> shown;
@@ -129,7 +119,7 @@ TEST(FinishScreen, AFirstAttemptEverIsTheBestOfAll) {
     f.attempt(1, 30);
     EXPECT_EQ(f.text("Label20"), QStringLiteral("！！！最高新記録！！！"));
     EXPECT_TRUE(f.shown("Label20"));
-    EXPECT_EQ(f.cues.played, std::vector<QString>{QStringLiteral("最高")});
+    EXPECT_EQ(f.cues.played, QStringList{QStringLiteral("最高")});
     EXPECT_EQ(f.text("Label18"), QStringLiteral("今の成績：30秒"));
     EXPECT_EQ(f.text("Label19"), QStringLiteral("獲得ポイント：11点×1.5→16点"));
     EXPECT_EQ(f.text("Label17"), QStringLiteral("はなこ"));
@@ -140,7 +130,7 @@ TEST(FinishScreen, AFirstAttemptEverIsTheBestOfAll) {
     EXPECT_EQ(f.g->SaikouFlag, 0);
     // Activated again (the window lost and regained the focus): no second fanfare.
     f.screen->activate();
-    EXPECT_EQ(f.cues.played.size(), 1u);
+    EXPECT_EQ(f.cues.played.size(), 1);
     EXPECT_EQ(f.text("Label20"), QStringLiteral("！！！最高新記録！！！"));
 }
 
@@ -148,14 +138,14 @@ TEST(FinishScreen, APersonalBestBehindAnotherStudentsBest) {
     Finish f;
     f.attempt(1, 40, {rec(f.today() - 1, 1, 1, 50), rec(f.today() - 1, 2, 1, 20)});
     EXPECT_EQ(f.text("Label20"), QStringLiteral("新記録おめでとう"));
-    EXPECT_EQ(f.cues.played, std::vector<QString>{QStringLiteral("自己最高")});
+    EXPECT_EQ(f.cues.played, QStringList{QStringLiteral("自己最高")});
 }
 
 TEST(FinishScreen, NoBestWithinTheLimitSoundsTheFailCueAndBeyondItNothing) {
     Finish within;
     within.attempt(1, 100, {rec(within.today(), 1, 1, 50)});
     EXPECT_FALSE(within.shown("Label20"));
-    EXPECT_EQ(within.cues.played, std::vector<QString>{QStringLiteral("不合格")});
+    EXPECT_EQ(within.cues.played, QStringList{QStringLiteral("不合格")});
     EXPECT_EQ(within.text("Label13"), QStringLiteral(" (このレベル　2回目)"));
 
     Finish beyond;

@@ -21,6 +21,7 @@
 #include "records/seisekitime1.h"
 #include "roster/Roster.h"
 #include "shell/ScreenManager.h"
+#include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
@@ -368,9 +369,7 @@ TEST(HubRanking, LinesAlignInTheListFont) {
 
 namespace {
 
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
+using test::NoWait;
 
 // The program's screen manager, recording what is shown and unloaded.
 struct Screens : ScreenManager {

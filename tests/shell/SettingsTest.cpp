@@ -7,22 +7,13 @@
 
 #include "platform/ProgramError.h"
 #include "shell/Settings.h"
+#include "support/ErrorOf.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
+using pekuru::test::errorOf;
 
 namespace {
-
-template <typename F>
-ProgramError errorOf(F f) {
-    try {
-        f();
-    } catch (const ProgramError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error thrown";
-    return ProgramError(0, QString());
-}
 
 QString levelLine(int i) { return QStringLiteral("%1,%2,10,5,1.5,6,7,7,1,10,11,12\n").arg(i).arg(i * 2); }
 
