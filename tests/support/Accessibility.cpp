@@ -51,8 +51,10 @@ QStringList controlsWithoutName(QWidget* screen) {
 }
 
 QStringList focusOrder(QWidget* screen) {
-    QWidget* first = nullptr;
-    for (QWidget* w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain())
+    QWidget* first = screen->focusWidget();
+    if (first && !(first->isVisible() && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
+        first = nullptr;
+    for (QWidget* w = screen->nextInFocusChain(); !first && w && w != screen; w = w->nextInFocusChain())
         if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
             first = w;
             break;

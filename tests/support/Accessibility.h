@@ -16,8 +16,9 @@ QAccessible::Role accessibleRole(QWidget* widget);
 // whose accessible name is empty, as "objectName (class)". A finished screen gives an empty list.
 QStringList controlsWithoutName(QWidget* screen);
 
-// The object names of the controls that Tab visits, starting from the first control that takes
-// focus, once round (the screen must be shown and active).
+// The object names of the controls that Tab visits once round, starting from the control that has
+// the focus (or, when none has, the first in the chain that takes focus by Tab). The screen must be
+// shown and active.
 QStringList focusOrder(QWidget* screen);
 
 }  // namespace pekuru::test
