@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
     PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
 
-    const CommandLine cl =
+    CommandLine cl =
         parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
     if (!cl.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData());
@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
     else
         messages = std::make_unique<WidgetMessageService>();
     app.setMessageService(messages.get());
+    // Without --folder: PEKURU_FOLDER, the executable's folder, or the user's own classroom.
+    app.runGuarded(
+        [&] { cl.programFolder = resolveProgramFolder(cl, PekuruApplication::applicationDirPath()); });
 
     auto state = std::make_unique<hensuu1>();
     SystemClock clock;
