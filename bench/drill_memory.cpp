@@ -1,9 +1,9 @@
 // bench-drill-memory --folder DIR: the program's own screens and services, put together exactly as
-// main.cpp does (real clock, real sound output, the screen manager), driven to a level 3 drill: it
-// picks the first student, starts level 3 from the records hub, lets the picture be memorised for
-// a second, presses スタート (the 5 × 5 tiles are cut and shuffled) and lets the drill run for two
-// more seconds. Then it writes "PEKURU_DRILL_READY" to standard error and goes on running, so that
-// the measurement reads its peak memory (VmHWM) from outside, as it does for the other programs.
+// main.cpp does (real clock, the sound output loaded on the first sound, the screen manager), driven to a
+// level 3 drill: it picks the first student, starts level 3 from the records hub, lets the picture be
+// memorised for a second, presses スタート (the 5 × 5 tiles are cut and shuffled) and lets the drill run for
+// two more seconds. Then it writes "PEKURU_DRILL_READY" to standard error and goes on running, so that the
+// measurement reads its peak memory (VmHWM) from outside, as it does for the other programs.
 #include <QDeadlineTimer>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,7 +13,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "drill/MainFrm.h"
-#include "platform/MediaAudioOutput.h"
+#include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Results results(*state, clock, waiter);
     AppContext context{*state, clock, random, messages, screens, waiter, &results, &instance};
-    AudioOutputMediaCommands media;
+    LazyMediaCommands media({QStringLiteral(PEKURU_SOUND_MODULE_DIR)});
     SoundCues sounds(*state, media, random);
     context.cues = &sounds;
     screens.setContext(&context);
@@ -100,6 +100,8 @@ int main(int argc, char** argv) {
         return fail("スタート did not shuffle the tiles");
     if (state->LevelNo != 3 || drill->puzzle().board().tileCount() != 25)
         return fail("not a 5 × 5 level 3 drill");
+    // The correct-answer cue, as after the first solved picture: the sound output is loaded now.
+    sounds.正解音再生();
     pumpFor(2000);
     std::fprintf(stderr, "PEKURU_DRILL_READY\n");
     std::fflush(stderr);

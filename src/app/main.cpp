@@ -7,7 +7,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "drill/LevelSetup.h"
-#include "platform/MediaAudioOutput.h"
+#include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Results results(*state, clock, waiter);
     AppContext context{*state, clock, random, *messages, screens, waiter, &results, &instance};
-    AudioOutputMediaCommands media;  // plays each cue to its end before the program goes on
+    // Plays each cue to its end before the program goes on; loaded with the first sound.
+    LazyMediaCommands media(LazyMediaCommands::moduleFoldersFor(PekuruApplication::applicationDirPath()));
     SoundCues sounds(*state, media, random);
     context.cues = &sounds;
     screens.setContext(&context);

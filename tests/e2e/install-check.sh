@@ -41,6 +41,7 @@ check_install() {
     local prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed: $(cat "$work/install.log")"
     [[ -x $prefix/bin/pekuru ]] || fail "bin/pekuru is missing or not executable"
+    file -L "$prefix/lib/pekuru/pekuru-sound.so" | grep -q 'ELF.*shared object' || fail "the sound module lib/pekuru/pekuru-sound.so is missing"
 
     local desktop=$prefix/share/applications/pekuru.desktop
     [[ -f $desktop ]] || fail "share/applications/pekuru.desktop is missing"
@@ -99,7 +100,7 @@ check_package() {
     [[ -n $deb ]] || fail "cpack made no pekuru_*.deb: $(cat "$work/cpack.log")"
     local contents
     contents=$(dpkg-deb -c "$deb")
-    for path in ./usr/bin/pekuru ./usr/share/applications/pekuru.desktop \
+    for path in ./usr/bin/pekuru ./usr/lib/pekuru/pekuru-sound.so ./usr/share/applications/pekuru.desktop \
         ./usr/share/icons/hicolor/scalable/apps/pekuru.svg ./usr/share/icons/hicolor/48x48/apps/pekuru.png \
         ./usr/share/pekuru/教室/ペクル/設定.txt ./usr/share/pekuru/教室/生徒用名簿.txt \
         ./usr/share/pekuru/教室/音フォルダ/新音ファイル.txt; do
