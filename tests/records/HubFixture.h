@@ -187,9 +187,10 @@ inline std::vector<SeisekiRec> weeksOfAttempts(QDate today, int weeks = 4) {
             for (int level = 1; level <= 3; ++level) {
                 const int tries = 1 + next(3);
                 for (int t = 0; t < tries; ++t) {
-                    // Slow at first, close to the 60-second target after four weeks.
-                    const int start = 100 + 15 * level + 6 * s;
-                    Long time = Long(start - (start - 40) * d / days + next(25) - 10);
+                    // Slow at first, close to the 60-second target after four weeks; the
+                    // kindergartner (student 3) stays slower.
+                    const int start = 100 + 15 * level + 6 * s, end = s == 3 ? 115 : 40;
+                    Long time = Long(start - (start - end) * d / days + next(25) - 10);
                     if (next(23) == 0) time = kNoTime;
                     out.push_back(rec(day, 15 + t, 5 * s + next(5), next(60), s, level, time));
                 }
