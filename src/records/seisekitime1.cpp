@@ -661,10 +661,16 @@ void seisekitime1::fitListFont(QListWidget* list) {
     font.setPixelSize(pixels);
     list->setFont(font);
     list->setIconSize(QSize(pixels, pixels));
+    // One icon per mark: the list of every attempt holds thousands of lines.
+    const LineMark kinds[] = {LineMark::None, LineMark::WithinGoal, LineMark::OverLimit,
+                              LineMark::GoalReached, LineMark::HalfwayToGoal};
+    QIcon icons[std::size(kinds)];
+    for (std::size_t k = 0; k < std::size(kinds); ++k) icons[int(kinds[k])] = markIcon(kinds[k], pixels);
     for (int r = 0; r < list->count(); ++r) {
         QListWidgetItem* item = list->item(r);
         item->setFont(font);
-        item->setIcon(markIcon(LineMark(item->data(Qt::UserRole).toInt()), pixels));
+        const int mark = item->data(Qt::UserRole).toInt();
+        item->setIcon(icons[mark >= 0 && mark < int(std::size(kinds)) ? mark : 0]);
     }
 }
 
