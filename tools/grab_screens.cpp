@@ -1,7 +1,7 @@
 // Pictures of the screens for the README: each screen over a copy of a classroom folder, filled as
 // after a few days of use, drawn at the window size asked for and saved as PNG files.
 //
-//   pekuru-grab-screens --folder <program folder> --out <folder> --size 1920x1080 [--name 1920]
+//   pekuru-grab-screens --folder <program folder> --out <folder> --size 1920x1080 [--suffix 1920]
 //
 // The classroom folder is changed (a result file is written into it): give it a copy. Run it under
 // a display (xvfb-run) so that the fonts are those of a real session; QT_SCALE_FACTOR applies.
@@ -85,15 +85,15 @@ int main(int argc, char** argv) {
     cl.addOption({QStringLiteral("folder"), QStringLiteral("program folder"), QStringLiteral("path")});
     cl.addOption({QStringLiteral("out"), QStringLiteral("output folder"), QStringLiteral("path")});
     cl.addOption({QStringLiteral("size"), QStringLiteral("window size WxH"), QStringLiteral("size")});
-    cl.addOption({QStringLiteral("name"), QStringLiteral("file name suffix"), QStringLiteral("text")});
+    cl.addOption({QStringLiteral("suffix"), QStringLiteral("file name suffix"), QStringLiteral("text")});
     cl.process(app);
     const QStringList wh = cl.value(QStringLiteral("size")).split(QLatin1Char('x'));
     if (!cl.isSet(QStringLiteral("folder")) || !cl.isSet(QStringLiteral("out")) || wh.size() != 2) {
-        std::fputs("usage: pekuru-grab-screens --folder F --out D --size WxH [--name N]\n", stderr);
+        std::fputs("usage: pekuru-grab-screens --folder F --out D --size WxH [--suffix N]\n", stderr);
         return 2;
     }
     const QSize size(wh[0].toInt(), wh[1].toInt());
-    const QString suffix = cl.isSet(QStringLiteral("name")) ? cl.value(QStringLiteral("name")) : wh[0];
+    const QString suffix = cl.isSet(QStringLiteral("suffix")) ? cl.value(QStringLiteral("suffix")) : wh[0];
     const QDir out(cl.value(QStringLiteral("out")));
 
     auto g = std::make_unique<hensuu1>();
