@@ -50,12 +50,28 @@ QStringList controlsWithoutName(QWidget* screen) {
     return missing;
 }
 
+namespace {
+
+// Whether Tab stops at `w`. As in Qt itself, a part that hands its focus on (an editable box's
+// line edit) is no stop of its own, and of a group of exclusive choices only the chosen one is a
+// stop (the arrow keys move within the group).
+bool isTabStop(QWidget* w) {
+    if (!(w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) || w->focusProxy())
+        return false;
+    auto* b = qobject_cast<QAbstractButton*>(w);
+    if (!b || !b->autoExclusive() || !b->isCheckable() || b->isChecked() || !w->parentWidget()) return true;
+    for (auto* other : w->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (other != b && other->autoExclusive() && other->isChecked() && other->isVisible()) return false;
+    return true;
+}
+
+}  // namespace
+
 QStringList focusOrder(QWidget* screen) {
     QWidget* first = screen->focusWidget();
-    if (first && !(first->isVisible() && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
-        first = nullptr;
+    if (first && !isTabStop(first)) first = nullptr;
     for (QWidget* w = screen->nextInFocusChain(); !first && w && w != screen; w = w->nextInFocusChain())
-        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+        if (isTabStop(w)) {
             first = w;
             break;
         }
@@ -68,9 +84,7 @@ QStringList focusOrder(QWidget* screen) {
         order << current->objectName();
         // What Tab does: the next control in the chain that takes focus by Tab.
         QWidget* next = current->nextInFocusChain();
-        while (next && next != current &&
-               !(next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
-                 screen->isAncestorOf(next)))
+        while (next && next != current && !(isTabStop(next) && screen->isAncestorOf(next)))
             next = next->nextInFocusChain();
         if (!next || next == current) break;
         next->setFocus(Qt::TabFocusReason);
