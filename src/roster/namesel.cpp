@@ -207,6 +207,14 @@ void namesel::build() {
         Option1[i] = new QRadioButton(kModeCaptions[i], this);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { chooseMode(i); });
+        // Tab comes into the views at the one shown, not at the first of them (Qt's own rule is
+        // the last one that had the focus); the arrow keys move among them.
+        connect(Option1[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (!on) return;
+            for (QRadioButton* b : Option1)
+                b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus
+                                                 : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+        });
         side->addWidget(Option1[i]);
     }
     side->addStretch();

@@ -53,16 +53,10 @@ QStringList controlsWithoutName(QWidget* screen) {
 namespace {
 
 // Whether Tab stops at `w`. As in Qt itself, a part that hands its focus on (an editable box's
-// line edit) is no stop of its own, and of a group of exclusive choices only the chosen one is a
-// stop (the arrow keys move within the group).
+// line edit) is no stop of its own. Of a group of exclusive choices Qt leaves only the chosen one
+// with Tab focus (the arrow keys move within the group), so the focus policy says it all.
 bool isTabStop(QWidget* w) {
-    if (!(w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) || w->focusProxy())
-        return false;
-    auto* b = qobject_cast<QAbstractButton*>(w);
-    if (!b || !b->autoExclusive() || !b->isCheckable() || b->isChecked() || !w->parentWidget()) return true;
-    for (auto* other : w->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
-        if (other != b && other->autoExclusive() && other->isChecked() && other->isVisible()) return false;
-    return true;
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
 }
 
 }  // namespace
