@@ -465,16 +465,22 @@ void MainFrm::makeTiles(int n) {
         describe(m, QStringLiteral("正しい場所のしるし"), QAccessible::Graphic);
         markers_[std::size_t(k)] = m;
     }
-    // Tab goes over the tiles row by row, then to the buttons beside them.
-    QWidget* previous = nullptr;
+    // Tab goes over the tiles row by row, then to the buttons beside them. The tiles are made
+    // after the buttons, so they are put in just ahead of them, behind element 1 (never shown).
+    // Qt orders only widgets that take focus, so these take it while the order is made.
+    QWidget* previous = PicClipCnd1[1];
+    previous->setFocusPolicy(Qt::StrongFocus);
     for (int k = 1; k <= n; ++k) {
-        if (previous) setTabOrder(previous, tiles_[std::size_t(k)]);
+        tiles_[std::size_t(k)]->setFocusPolicy(Qt::StrongFocus);
+        setTabOrder(previous, tiles_[std::size_t(k)]);
         previous = tiles_[std::size_t(k)];
     }
     for (QWidget* b : {PicClipCnd1[2], PicClipCnd1[3], PicClipCnd1[4], static_cast<QPushButton*>(Command1)}) {
-        if (previous) setTabOrder(previous, b);
+        setTabOrder(previous, b);
         previous = b;
     }
+    PicClipCnd1[1]->setFocusPolicy(Qt::NoFocus);
+    for (int k = 1; k <= n; ++k) tiles_[std::size_t(k)]->setFocusPolicy(Qt::NoFocus);
     keyboardTile_ = 1;
     layoutPuzzle();
 }
