@@ -50,6 +50,17 @@ void fitText(QWidget* w, const QString& text, double points, bool bold = false) 
     const auto* label = qobject_cast<QLabel*>(w);
     const bool wraps = label && label->wordWrap();
     const QRect box = label ? label->contentsRect() : w->rect();
+    if (wraps) {
+        // One line reads best: a little smaller on one line before breaking in mid-phrase.
+        for (double pt = points; pt > points * 0.75; pt *= 0.94) {
+            f.setPointSizeF(pt);
+            const QFontMetrics fm(f);
+            if (fm.horizontalAdvance(text) <= box.width() && fm.height() <= box.height()) {
+                w->setFont(f);
+                return;
+            }
+        }
+    }
     for (double pt = points; pt > 5; pt *= 0.94) {
         f.setPointSizeF(pt);
         const QFontMetrics fm(f);

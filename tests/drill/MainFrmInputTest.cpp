@@ -260,6 +260,24 @@ TEST(DrillScreenInput, AFingerDragShowsThePieceUnderTheFingerAndDropsTheTileInHa
     EXPECT_EQ(s.w->puzzle().moveCount(), 1);
 }
 
+TEST(DrillScreenInput, AMousePressThatMovesOnIsADragAndNotATap) {
+    Board s(1);
+    s.start();
+    s.tapBy(Method::Click, 7);
+    ASSERT_EQ(s.w->puzzle().pickedTile(), 7);
+    const std::vector<int> before = s.pieces();
+    TileWidget* from = s.tile(s.w, 2);
+    QTest::mousePress(from, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(from, QPoint(5 + 4 * QApplication::startDragDistance(), 5));
+    // The drag started (here it is dropped nowhere) and put the picked tile back; the release
+    // that ends it is no tap.
+    EXPECT_EQ(s.w->puzzle().pickedTile(), 0);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, QPoint(5 + 4 * QApplication::startDragDistance(), 5));
+    EXPECT_EQ(s.w->puzzle().pickedTile(), 0);
+    EXPECT_EQ(s.pieces(), before);
+    EXPECT_EQ(s.w->puzzle().moveCount(), 0);
+}
+
 TEST(DrillScreenInput, ButtonKeysDoWhatTheirButtonsDoAndNothingWhenTheButtonIsHidden) {
     // The same presses by click and by key, in an order that tries each key where its button is
     // hidden: T and O before スタート, S and T while arranging, S, O and G while the result shows.

@@ -252,3 +252,60 @@ TEST(Puzzle, APictureThatCannotBeLoadedIsNamed) {
             << e.description().toStdString();
     }
 }
+
+TEST(Puzzle, TapsPickUpPutBackAndSwapThroughTheDropRule) {
+    // Each row: the taps on a level 1 board just shuffled, then the tile in hand and the moves.
+    struct Case {
+        std::vector<int> taps;
+        int picked;
+        int moves;
+        std::vector<std::pair<int, int>> swapped;  // tiles whose pieces changed places
+    };
+    const Case cases[] = {
+        {{4}, 4, 0, {}},
+        {{4, 4}, 0, 0, {}},           // the same tile again puts it back: no move
+        {{4, 9}, 0, 1, {{4, 9}}},     // one swap, counted as one drop
+        {{4, 9, 9}, 9, 1, {{4, 9}}},  // then tile 9 is picked up
+        {{1, 2, 2, 3}, 0, 2, {{1, 2}, {2, 3}}},
+        {{0, 10}, 0, 0, {}},  // no such tiles
+    };
+    for (const Case& c : cases) {
+        Drill d(1);
+        ASSERT_TRUE(d.setUp().isEmpty());
+        d.puzzle.firstPicture();
+        d.puzzle.click(TilePuzzle::Start);
+        TileBoard expected = d.puzzle.board();
+        for (auto [a, b] : c.swapped) expected.swap(a, b);
+        for (int t : c.taps) d.puzzle.tap(t);
+        EXPECT_EQ(d.puzzle.pickedTile(), c.picked);
+        EXPECT_EQ(d.puzzle.moveCount(), c.moves);
+        for (int k = 1; k <= 9; ++k) EXPECT_EQ(d.puzzle.board().pieceAt(k), expected.pieceAt(k)) << k;
+    }
+}
+
+TEST(Puzzle, NoTileIsPickedWhileMemorisingOrWhileAWrongCheckShows) {
+    Drill d(1);
+    ASSERT_TRUE(d.setUp().isEmpty());
+    d.puzzle.firstPicture();
+    d.puzzle.tap(3);  // memorising: the tiles take no part
+    EXPECT_EQ(d.puzzle.pickedTile(), 0);
+    d.puzzle.click(TilePuzzle::Start);
+    if (d.puzzle.board().isWhole()) {
+        ASSERT_TRUE(d.puzzle.mouseDown(1));
+        d.puzzle.drop(2);
+    }
+    d.puzzle.click(TilePuzzle::Check);
+    ASSERT_TRUE(d.puzzle.dragLocked());
+    const int moves = d.puzzle.moveCount();
+    d.puzzle.tap(3);
+    d.puzzle.tap(4);
+    EXPECT_EQ(d.puzzle.pickedTile(), 0);
+    EXPECT_EQ(d.puzzle.moveCount(), moves);
+    // A drag that begins puts a picked tile back.
+    d.puzzle.continueClicked();
+    d.puzzle.tap(3);
+    ASSERT_EQ(d.puzzle.pickedTile(), 3);
+    ASSERT_TRUE(d.puzzle.mouseDown(5));
+    d.puzzle.dragStarted();
+    EXPECT_EQ(d.puzzle.pickedTile(), 0);
+}
