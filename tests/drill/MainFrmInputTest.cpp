@@ -148,13 +148,6 @@ TEST(DrillScreenInput, EveryMethodMakesTheSameSwapsAndMovesAsDragging) {
         EXPECT_EQ(s.find<QLabel>(s.w, QStringLiteral("Label2"))->text(), QStringLiteral("4"));
         EXPECT_EQ(s.w->puzzle().pickedTile(), 0);
     }
-    // And the swaps really moved pieces: (3,16) then (16,2) leave tile 2 with tile 3's piece.
-    Board fresh(2);
-    fresh.start();
-    const std::vector<int> shuffled = fresh.pieces();
-    EXPECT_EQ(expected[1], shuffled[2]);
-    EXPECT_EQ(expected[15], shuffled[1]);
-    EXPECT_EQ(expected[6], shuffled[7]);
 }
 
 TEST(DrillScreenInput, AFirstTapHighlightsTheTileAndASecondTapOnItPutsItBack) {

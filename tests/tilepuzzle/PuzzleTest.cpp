@@ -282,30 +282,3 @@ TEST(Puzzle, TapsPickUpPutBackAndSwapThroughTheDropRule) {
         for (int k = 1; k <= 9; ++k) EXPECT_EQ(d.puzzle.board().pieceAt(k), expected.pieceAt(k)) << k;
     }
 }
-
-TEST(Puzzle, NoTileIsPickedWhileMemorisingOrWhileAWrongCheckShows) {
-    Drill d(1);
-    ASSERT_TRUE(d.setUp().isEmpty());
-    d.puzzle.firstPicture();
-    d.puzzle.tap(3);  // memorising: the tiles take no part
-    EXPECT_EQ(d.puzzle.pickedTile(), 0);
-    d.puzzle.click(TilePuzzle::Start);
-    if (d.puzzle.board().isWhole()) {
-        ASSERT_TRUE(d.puzzle.mouseDown(1));
-        d.puzzle.drop(2);
-    }
-    d.puzzle.click(TilePuzzle::Check);
-    ASSERT_TRUE(d.puzzle.dragLocked());
-    const int moves = d.puzzle.moveCount();
-    d.puzzle.tap(3);
-    d.puzzle.tap(4);
-    EXPECT_EQ(d.puzzle.pickedTile(), 0);
-    EXPECT_EQ(d.puzzle.moveCount(), moves);
-    // A drag that begins puts a picked tile back.
-    d.puzzle.continueClicked();
-    d.puzzle.tap(3);
-    ASSERT_EQ(d.puzzle.pickedTile(), 3);
-    ASSERT_TRUE(d.puzzle.mouseDown(5));
-    d.puzzle.dragStarted();
-    EXPECT_EQ(d.puzzle.pickedTile(), 0);
-}
