@@ -109,6 +109,17 @@ void DayChart::paintEvent(QPaintEvent*) {
     p.setPen(kBarColour.darker(130));
     p.drawText(QPointF(left, timeArea.bottom() + fm.height() * 1.9), QStringLiteral("ポイント（点）"));
 
+    // A scale's grid lines, each with its value at the left.
+    const auto gridLines = [&](double top, double step, const auto& y) {
+        p.setFont(label);
+        for (double v = 0; v <= top + 1e-9; v += step) {
+            p.setPen(QPen(kGrid, 1));
+            p.drawLine(QPointF(left, y(v)), QPointF(right, y(v)));
+            p.setPen(kInk);
+            p.drawText(QRectF(margin, y(v) - fm.height() / 2, axisWidth - margin * 0.5, fm.height()),
+                       Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 6));
+        }
+    };
     // Time axis from 0 to a little above the slowest day and the target.
     Long maxTime = goalTime_;
     for (const DayFigures& d : days_)
@@ -116,14 +127,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     const double timeStep = niceStep(double(std::max<Long>(maxTime, 1)), 4);
     const double timeTop = std::ceil(double(std::max<Long>(maxTime, 1)) * 1.08 / timeStep) * timeStep;
     const auto yTime = [&](double t) { return timeArea.bottom() - timeArea.height() * t / timeTop; };
-    p.setFont(label);
-    for (double t = 0; t <= timeTop + 1e-9; t += timeStep) {
-        p.setPen(QPen(kGrid, 1));
-        p.drawLine(QPointF(left, yTime(t)), QPointF(right, yTime(t)));
-        p.setPen(kInk);
-        p.drawText(QRectF(margin, yTime(t) - fm.height() / 2, axisWidth - margin * 0.5, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(t, 'g', 6));
-    }
+    gridLines(timeTop, timeStep, yTime);
     if (goalTime_ > 0) {
         p.setPen(QPen(kGoalColour, std::max(2.0, u / 6), Qt::DashLine));
         p.drawLine(QPointF(left, yTime(double(goalTime_))), QPointF(right, yTime(double(goalTime_))));
@@ -161,14 +165,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     const double pointStep = niceStep(double(maxPoints), 3);
     const double pointTop = std::ceil(double(maxPoints) * 1.15 / pointStep) * pointStep;
     const auto yPoint = [&](double v) { return pointArea.bottom() - pointArea.height() * v / pointTop; };
-    p.setFont(label);
-    for (double v = 0; v <= pointTop + 1e-9; v += pointStep) {
-        p.setPen(QPen(kGrid, 1));
-        p.drawLine(QPointF(left, yPoint(v)), QPointF(right, yPoint(v)));
-        p.setPen(kInk);
-        p.drawText(QRectF(margin, yPoint(v) - fm.height() / 2, axisWidth - margin * 0.5, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 6));
-    }
+    gridLines(pointTop, pointStep, yPoint);
     const QFontMetricsF sm(small);
     const bool roomForValues = slot >= sm.horizontalAdvance(QStringLiteral("000")) * 1.05;
     for (int i = 0; i < n; ++i) {
