@@ -1,8 +1,10 @@
 // ペクル: a timed picture tile puzzle drill for pupils.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "app/ScreenRegistry.h"
@@ -12,6 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
+#include "records/CsvExport.h"
 #include "records/Results.h"
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
@@ -21,7 +24,42 @@
 
 using namespace pekuru;
 
+namespace {
+
+bool asksForExport(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--export-csv", 12) == 0) return true;
+    return false;
+}
+
+// The teacher's export runs without a screen: no widgets, so no display is needed.
+int exportMain(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    const ExportRequest request = takeExportRequest(arguments);
+    const CommandLine cl = parseCommandLine(arguments, QCoreApplication::applicationDirPath());
+    const QString error = !request.error.isEmpty() ? request.error : cl.error;
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s%s", error.toUtf8().constData(), usageText().toUtf8().constData(),
+                     exportUsageText().toUtf8().constData());
+        return 2;
+    }
+    // The same classroom as the program would open: --folder, PEKURU_FOLDER, beside it, the user's own.
+    QString folder;
+    try {
+        folder = resolveProgramFolder(cl, QCoreApplication::applicationDirPath());
+    } catch (const ProgramExit& e) {
+        std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
+        return 1;
+    }
+    return runExport(folder, request.output, stdout, stderr);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (asksForExport(argc, argv)) return exportMain(argc, argv);
+
     PekuruApplication app(argc, argv);
     PekuruApplication::setApplicationName(QStringLiteral("pekuru"));
     PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
@@ -30,11 +68,12 @@ int main(int argc, char** argv) {
     CommandLine cl =
         parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
     if (!cl.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData());
+        std::fprintf(stderr, "%s\n%s%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData(),
+                     exportUsageText().toUtf8().constData());
         return 2;
     }
     if (cl.showHelp) {
-        std::fputs(usageText().toUtf8().constData(), stdout);
+        std::fputs((usageText() + exportUsageText()).toUtf8().constData(), stdout);
         return 0;
     }
     if (cl.showVersion) {

@@ -30,6 +30,8 @@ class FormPrint0 : public QWidget {
 
   private:
     void showTable();
+    void layoutControls();
+    void fitColumns();
 
     AppContext& ctx_;
     QListWidget* List1 = nullptr;
@@ -38,6 +40,7 @@ class FormPrint0 : public QWidget {
     QCheckBox* Check1 = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr;
     QTableWidget* table_ = nullptr;
+    bool rowsPending_ = false;
 };
 
 }  // namespace pekuru

@@ -1,5 +1,7 @@
 #include "printing/frmPrint.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -8,12 +10,34 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 
 #include "platform/ProgramError.h"
+#include "shell/ScreenScale.h"
 
 namespace pekuru {
 
-PagePreview::PagePreview(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Picture1")); }
+namespace {
+
+// A screen reader hears the preview as a picture of the page, not as an empty panel.
+QAccessibleInterface* previewAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(PagePreview::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+}  // namespace
+
+PagePreview::PagePreview(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(previewAccessible);
+        return true;
+    }();
+    (void)installed;
+    setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("印刷の見本"));
+    setAccessibleDescription(QStringLiteral("A4の紙に印刷されるとおりの見本です"));
+}
 
 void PagePreview::setPage(const LaidOutPage& page, const PageSetup& setup, const QFont& font) {
     page_ = page;
@@ -25,9 +49,10 @@ void PagePreview::setPage(const LaidOutPage& page, const PageSetup& setup, const
 QRectF PagePreview::paperRect() const {
     // The page in its proportions, as large as the box allows.
     const double aspect = setup_.pageWidthTwips() / setup_.pageHeightTwips();
-    double w = width() - 16, h = w / aspect;
-    if (h > height() - 16) {
-        h = height() - 16;
+    const double margin = std::max(8.0, 0.02 * std::min(width(), height()));  // grows with the screen
+    double w = width() - 2 * margin, h = w / aspect;
+    if (h > height() - 2 * margin) {
+        h = height() - 2 * margin;
         w = h * aspect;
     }
     return QRectF((width() - w) / 2, (height() - h) / 2, w, h);
@@ -62,12 +87,7 @@ frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
     Command9->setObjectName(QStringLiteral("Command9"));
     Command8 = new QPushButton(QStringLiteral("印刷中止"), this);
     Command8->setObjectName(QStringLiteral("Command8"));
-    for (QPushButton* b : {Command9, Command8}) {
-        QFont f = b->font();
-        f.setPointSize(16);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    for (QPushButton* b : {Command9, Command8}) b->setAutoDefault(true);  // Enter presses it, as Space does
     Command9->setStyleSheet(
         QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 8px; }"));
 
@@ -112,10 +132,15 @@ void frmPrint::showEvent(QShowEvent* event) {
 
 void frmPrint::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int bar = 64;
+    // The button bar and its fonts grow with the window; the page takes the rest, in its own
+    // proportions (PagePreview::paperRect).
+    const double u = screenUnit(size());
+    auto px = [u](double v) { return int(std::lround(v * u)); };
+    const int bar = px(64);
     Picture1->setGeometry(0, 0, width(), height() - bar);
-    Command9->setGeometry(width() / 2 - 230, height() - bar + 8, 220, bar - 16);
-    Command8->setGeometry(width() / 2 + 10, height() - bar + 8, 220, bar - 16);
+    for (QPushButton* b : {Command9, Command8}) setGothic(b, 16 * u, true);
+    Command9->setGeometry(width() / 2 - px(230), height() - bar + px(8), px(220), bar - px(16));
+    Command8->setGeometry(width() / 2 + px(10), height() - bar + px(8), px(220), bar - px(16));
 }
 
 void frmPrint::configure(QPrinter& printer) const {

@@ -12,6 +12,7 @@
 #include "records/FinishLogic.h"
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
+#include "shell/ScreenScale.h"
 
 namespace pekuru {
 
@@ -52,6 +53,7 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
     Label2->setVisible(false);
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("目標レベルクリア"));
     Picture1->setStyleSheet(
         QStringLiteral("#Picture1 { background: #fff3bf; border: 4px solid #f59f00; border-radius: 16px; }"));
     Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("目標レベルクリア。おめでとう！"));
@@ -63,6 +65,7 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
     Command4->setObjectName(QStringLiteral("Command4"));
     for (QPushButton* b : {Command4, Command5}) {
         b->setVisible(false);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus, as Space does
         b->setFont(QFont(QStringLiteral("IPAPGothic")));
     }
     Command5->setStyleSheet(
@@ -211,6 +214,7 @@ void FrmSyuuryou::timer1Fired() {
 void FrmSyuuryou::paintEvent(QPaintEvent*) {
     // A bright background with a little confetti, drawn rather than loaded.
     QPainter p(this);
+    const double u = screenUnit(size());
     QLinearGradient sky(0, 0, 0, height());
     sky.setColorAt(0, QColor(0xff, 0xf8, 0xe1));
     sky.setColorAt(1, QColor(0xd0, 0xeb, 0xff));
@@ -222,9 +226,9 @@ void FrmSyuuryou::paintEvent(QPaintEvent*) {
     for (int i = 0; i < 60; ++i) {
         p.setBrush(colours[i % 5]);
         const int x = int(confetti.bounded(width() + 1)), y = int(confetti.bounded(height() / 5 + 1));
-        p.drawEllipse(QPoint(x, y), 5, 5);
+        p.drawEllipse(QPointF(x, y), 5 * u, 5 * u);
         const int y2 = height() - int(confetti.bounded(height() / 6 + 1));
-        p.drawRect(x, y2, 8, 8);
+        p.drawRect(QRectF(x, y2, 8 * u, 8 * u));
     }
 }
 
@@ -234,7 +238,7 @@ void FrmSyuuryou::resizeEvent(QResizeEvent* event) {
 }
 
 void FrmSyuuryou::layoutControls() {
-    const double u = std::max(0.8, std::min(width() / 1024.0, height() / 768.0));
+    const double u = screenUnit(size());
     const int w = width();
     auto row = [&](QLabel* l, int y, int h, double pt, bool bold) {
         setPointSize(l, pt * u, bold);
@@ -254,7 +258,9 @@ void FrmSyuuryou::layoutControls() {
     Label14->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setPointSize(Label2, 20 * u, true);
     Label2->setGeometry(w / 2 - int(230 * u), int(432 * u), int(460 * u), int(54 * u));
-    Picture1->setGeometry(w / 2 - int(320 * u), int(300 * u), int(640 * u), int(140 * u));
+    // The last-level panel stands where the buttons come half a second later, so that it never
+    // covers the record message.
+    Picture1->setGeometry(w / 2 - int(320 * u), int(500 * u), int(640 * u), int(120 * u));
     setPointSize(Label1, 26 * u, true);
     Label1->setGeometry(0, 0, Picture1->width(), Picture1->height());
     for (QPushButton* b : {Command5, Command4}) setPointSize(b, 22 * u, true);

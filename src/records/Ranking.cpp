@@ -128,6 +128,21 @@ Integer maxLevelClear(const hensuu1& g, int student) {
                : 0;
 }
 
+LineMark timeMark(const hensuu1& g, int level, Long time) {
+    if (time <= g.GoukakuTime[level]) return LineMark::WithinGoal;
+    if (time > g.SeigenTime[level]) return LineMark::OverLimit;
+    return LineMark::None;
+}
+
+LineMark pointsMark(const hensuu1& g, int level, Long points) {
+    const Long goal = g.HituyouKaisuu[level];
+    if (goal <= 0 || goal == 9999) return LineMark::None;  // 9999: the level sets no points goal
+    if (points >= goal) return LineMark::GoalReached;
+    // Half of an odd goal is not a whole number: 15 of 31 is not half yet, 16 is.
+    if (2 * std::int64_t(points) >= std::int64_t(goal)) return LineMark::HalfwayToGoal;
+    return LineMark::None;
+}
+
 std::optional<RankingOrder> rankingOrder(int listMode, int pointOrder) {
     if (listMode == 1) return RankingOrder::BestTime;
     if (listMode == 2 && pointOrder == 1) return RankingOrder::AllPoints;
@@ -192,9 +207,11 @@ std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder 
         const QString rank = row.hasTime ? rightAligned(row.rank, 2) : QStringLiteral("--");
         line.text = rank + gradeOrChosenMark(g, s) + listName(trimBlanksRight(g.BangouNamae[s]));
         if (order == RankingOrder::BestTime) {
+            if (row.hasTime) line.mark = timeMark(g, level, g.JikoBest(s, level));
             line.text += (row.hasTime ? rightAligned(g.JikoBest(s, level), 6) : QStringLiteral("------")) +
                          QLatin1Char(' ') + (line.chosen ? kChosenMark : QString(kFullWidthBlank));
         } else {
+            line.mark = pointsMark(g, level, g.RuikeiPoint(s, level));
             line.text += rightAligned(g.HonjituPoint(s, level), 3) + QLatin1Char('/') +
                          rightAligned(g.RuikeiPoint(s, level), 5);
         }
@@ -223,28 +240,36 @@ std::vector<SeisekiRec> readNewestRecords(const QString& path, int count) {
     return records;
 }
 
+bool listedRecord(const hensuu1& g, const SeisekiRec& r) {
+    // A level without a row on this screen, or a number outside the roster's range, has no list
+    // to go into.
+    return r.bangou >= 1 && r.bangou <= kMaxStudent && r.level >= 1 && r.level <= g.LevelCount &&
+           r.hiduke >= 0;
+}
+
+QString attemptText(const hensuu1& g, const SeisekiRec& r) {
+    const int s = r.bangou, level = r.level;
+    const QString mark = gradeOrChosenMark(g, s);
+    const QString who = mark + listName(trimBlanks(g.BangouNamae[s])) + mark;
+    if (r.time < kNoTimeRelevant)
+        return rightAligned(QStringLiteral("%1秒").arg(r.time), 5) + QLatin1Char(' ') + clockText(r.jikoku) +
+               who + QString::number(basePoints(r.time, g.GoukakuTime[level]));
+    return QStringLiteral("　　× ") + clockText(r.jikoku) + who;
+}
+
 std::vector<AttemptLine> todaysAttemptLines(const hensuu1& g, const std::vector<SeisekiRec>& records,
                                             QDate today, const QString& filter) {
     const double todayValue = dateValue(today);
     std::vector<AttemptLine> lines;
     for (const SeisekiRec& r : records) {
-        const int s = r.bangou, level = r.level;
-        // A level without a row on this screen, or a number outside the roster's range, has no
-        // list to go into.
-        if (s < 1 || s > kMaxStudent || level < 1 || level > g.LevelCount) continue;
+        if (!listedRecord(g, r)) continue;
         if (!(std::floor(r.hiduke) == todayValue)) continue;
-        if (!GakunenFilterMatch(filter, gradeOf(g, s))) continue;
-        const QString mark = gradeOrChosenMark(g, s);
-        const QString who = mark + listName(trimBlanks(g.BangouNamae[s])) + mark;
+        if (!GakunenFilterMatch(filter, gradeOf(g, r.bangou))) continue;
         AttemptLine line;
-        line.level = level;
-        line.chosen = s == g.SeitoBangou;
-        if (r.time < kNoTimeRelevant) {
-            line.text = rightAligned(QStringLiteral("%1秒").arg(r.time), 5) + QLatin1Char(' ') +
-                        clockText(r.jikoku) + who + QString::number(basePoints(r.time, g.GoukakuTime[level]));
-        } else {
-            line.text = QStringLiteral("　　× ") + clockText(r.jikoku) + who;
-        }
+        line.level = r.level;
+        line.chosen = r.bangou == g.SeitoBangou;
+        line.text = attemptText(g, r);
+        line.mark = timeMark(g, r.level, r.time);
         lines.push_back(std::move(line));
     }
     return lines;

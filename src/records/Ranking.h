@@ -34,6 +34,13 @@ QString allFigures(const hensuu1& g, int student, int level);    // Label15: "9�
 // MaxLevelClear: the last level's period-A goal is reached (points and attempts).
 Integer maxLevelClear(const hensuu1& g, int student);
 
+// How a list line stands against its level's thresholds, shown as a colour and a mark (never by
+// colour alone). Time lines: at or under the target time GoukakuTime, or over the limit SeigenTime
+// (a time-over too). Points lines: the points threshold HituyouKaisuu reached, or half of it.
+enum class LineMark { None, WithinGoal, OverLimit, GoalReached, HalfwayToGoal };
+LineMark timeMark(const hensuu1& g, int level, Long time);
+LineMark pointsMark(const hensuu1& g, int level, Long points);
+
 // The order of a ranking list: ListMode 1 (best times), or ListMode 2 with PointOrder 1 or 2.
 enum class RankingOrder { BestTime, AllPoints, TodayPoints };
 std::optional<RankingOrder> rankingOrder(int listMode, int pointOrder);
@@ -52,6 +59,7 @@ struct RankingLine {
     int student = 0;
     QString text;
     bool chosen = false;  // the chosen student's own line, the one to select
+    LineMark mark = LineMark::None;
 };
 // The lines of List5 for a level: ranked, then narrowed by the grade filter, in fixed-width layout.
 std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder order, const QString& filter);
@@ -65,7 +73,13 @@ struct AttemptLine {
     int level = 0;
     QString text;
     bool chosen = false;
+    LineMark mark = LineMark::None;
 };
+// Whether a record belongs in an attempts list of this screen: a student of the roster's range on a
+// level that has a row here, on a date that is not negative.
+bool listedRecord(const hensuu1& g, const SeisekiRec& r);
+// The line of one attempt in today's layout, without the date: "  57秒 09:05●さとう　た●11".
+QString attemptText(const hensuu1& g, const SeisekiRec& r);
 // Today's attempts among `records` (file order kept) that pass the grade filter, for levels
 // 1..LevelCount: "  57秒 09:05●さとう　た●11", or "　　× 09:05●さとう　た●" after a time-over.
 std::vector<AttemptLine> todaysAttemptLines(const hensuu1& g, const std::vector<SeisekiRec>& records,

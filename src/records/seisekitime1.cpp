@@ -9,17 +9,21 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "drill/LevelSetup.h"
+#include "records/DayChart.h"
+#include "records/HubViews.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
 #include "roster/Roster.h"
@@ -44,13 +48,69 @@ const QString kSumAll = QStringLiteral("合計累計"), kSumToday = QStringLiter
 const QString kBestTitle = QStringLiteral("ベスト成績"), kTodayTitle = QStringLiteral("本日の成績");
 const QString kPointsByAll = QStringLiteral("獲得ポイント（今まで順位）");
 const QString kPointsByToday = QStringLiteral("獲得ポイント（今日の順位）");
+const QString kEvery = QStringLiteral("すべて"), kEveryTitle = QStringLiteral("全成績");
+const QString kStudentView = QStringLiteral("個人別"), kChartView = QStringLiteral("グラフ");
+const QString kStudentTitle = QStringLiteral("%1さんのタイム");
+const QString kChartTitle = QStringLiteral("%1さんのグラフ");
+const QString kChartLevel = QStringLiteral("レベル");
+
+// What the colours of the lines mean, each with its mark so that colour is never the only sign.
+const QString kWithinGoalLegend = QStringLiteral("◎ 目標タイム以内");
+const QString kOverLimitLegend = QStringLiteral("▲ 制限タイムより おそい");
+const QString kGoalReachedLegend = QStringLiteral("◎ 目標の点に とどいた");
+const QString kHalfwayLegend = QStringLiteral("○ 目標の点の半分を こえた");
+const QString kBestLegend = QStringLiteral("★ 自己ベスト");
+
+constexpr int kChartDays = 28;  // four weeks: progress shows, each day keeps a readable width
+
+struct MarkLook {
+    QColor background, glyphColour;
+    QString glyph, words;
+};
+MarkLook lookOf(LineMark mark) {
+    switch (mark) {
+        case LineMark::WithinGoal:
+            return {QColor(0xd3, 0xf9, 0xd8), QColor(0x1b, 0x7a, 0x35), QStringLiteral("◎"),
+                    QStringLiteral("目標タイム以内")};
+        case LineMark::OverLimit:
+            return {QColor(0xe4, 0xe4, 0xe4), QColor(0xc9, 0x2a, 0x2a), QStringLiteral("▲"),
+                    QStringLiteral("制限タイムより おそい")};
+        case LineMark::GoalReached:
+            return {QColor(0xd3, 0xf9, 0xd8), QColor(0x1b, 0x7a, 0x35), QStringLiteral("◎"),
+                    QStringLiteral("目標の点に とどいた")};
+        case LineMark::HalfwayToGoal:
+            return {QColor(0xff, 0xf0, 0xb3), QColor(0xb3, 0x5c, 0x00), QStringLiteral("○"),
+                    QStringLiteral("目標の点の半分を こえた")};
+        case LineMark::None:
+            break;
+    }
+    return {QColor(Qt::white), QColor(Qt::transparent), QString(), QString()};
+}
+
+// The mark drawn as the line's icon: every line has one (blank when unmarked) so that the columns
+// of all lines start at the same place.
+QIcon markIcon(LineMark mark, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    const MarkLook look = lookOf(mark);
+    if (!look.glyph.isEmpty()) {
+        QPainter p(&pixmap);
+        QFont f(QStringLiteral("IPAGothic"));
+        f.setPixelSize(std::max(6, int(size * 0.9)));
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(look.glyphColour);
+        p.drawText(pixmap.rect(), Qt::AlignCenter, look.glyph);
+    }
+    return QIcon(pixmap);
+}
 
 const QString kUiFont = QStringLiteral("IPAPGothic");
 const QString kListFont = QStringLiteral("IPAGothic");  // monospaced: the list lines are laid out by width
 
 // Design size: positions below are in this frame and scaled to the window.
 constexpr double kDesignWidth = 1024, kDesignHeight = 768;
-constexpr double kRowDesignHeight = 196;
+constexpr double kRowDesignHeight = 184;
 
 // 0x00BBGGRR as the settings hold colours.
 QColor fromBgr(Long value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
@@ -92,6 +152,8 @@ seisekitime1::seisekitime1(AppContext& context, QWidget* parent) : QWidget(paren
     buildHeader();
     buildChoices();
     buildLevelRows();
+    chart_ = new DayChart(this);
+    chart_->setVisible(false);
     Picture6 = buildWaitPanel(QStringLiteral("Picture6"));
     Picture2 = buildWaitPanel(QStringLiteral("Picture2"));
 
@@ -133,20 +195,39 @@ void seisekitime1::buildChoices() {
     // per-student time table are not offered yet, so their choices are left out.
     viewGroup_ = new QButtonGroup(this);
     orderGroup_ = new QButtonGroup(this);
-    Option2.assign(3, nullptr);
-    Option1.assign(3, nullptr);
-    const QString views[] = {QString(), kTimeView, kPointsView};
-    const QString orders[] = {QString(), kByAllAtStart, kByTodayAtStart};
-    for (int k = 1; k <= 2; ++k) {
+    Option2.assign(5, nullptr);
+    Option1.assign(4, nullptr);
+    const QString views[] = {QString(), kTimeView, kPointsView, kStudentView, kChartView};
+    const QString orders[] = {QString(), kByAllAtStart, kByTodayAtStart, kEvery};
+    for (int k = 1; k <= 4; ++k) {
         Option2[std::size_t(k)] =
             named(new QRadioButton(views[k], choicePanel_), QStringLiteral("Option2_%1").arg(k));
         viewGroup_->addButton(Option2[std::size_t(k)], k);
         connect(Option2[std::size_t(k)], &QRadioButton::clicked, this, [this, k] { chooseView(k); });
+    }
+    for (int k = 1; k <= 3; ++k) {
         Option1[std::size_t(k)] =
             named(new QRadioButton(orders[k], choicePanel_), QStringLiteral("Option1_%1").arg(k));
         orderGroup_->addButton(Option1[std::size_t(k)], k);
         connect(Option1[std::size_t(k)], &QRadioButton::clicked, this, [this, k] { chooseOrder(k); });
     }
+    legend_.assign(4, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        legend_[std::size_t(k)] = makeLabel(choicePanel_, QStringLiteral("legend_%1").arg(k));
+        legend_[std::size_t(k)]->setAlignment(Qt::AlignCenter);
+        legend_[std::size_t(k)]->setVisible(false);
+    }
+    chartLevelCaption_ = makeLabel(choicePanel_, QStringLiteral("chartLevelCaption"), kChartLevel);
+    chartLevelCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    chartLevel_ = named(new QComboBox(choicePanel_), QStringLiteral("chartLevel"));
+    chartLevel_->setAccessibleName(QStringLiteral("グラフに出すレベル"));
+    for (int i = 1; i <= std::clamp(int(ctx_.g.LevelCount), 0, kMaxLevelIndex); ++i)
+        chartLevel_->addItem(ctx_.g.LevelName[i].trimmed().isEmpty() ? QStringLiteral("レベル%1").arg(i)
+                                                                     : ctx_.g.LevelName[i].trimmed(),
+                             i);
+    connect(chartLevel_, &QComboBox::activated, this, [this] { fillChart(); });
+    chartLevelCaption_->setVisible(false);
+    chartLevel_->setVisible(false);
     Label5 = makeLabel(choicePanel_, QStringLiteral("Label5"));
     filterCaption_ = makeLabel(choicePanel_, QStringLiteral("filterCaption"), kFilterCaption);
     filterCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -158,12 +239,15 @@ void seisekitime1::buildChoices() {
     const QString start = ctx_.g.GakunenFilter.isEmpty() ? gradeFilterTexts().front() : ctx_.g.GakunenFilter;
     if (Combo1->findText(start) < 0) Combo1->addItem(start);
     Combo1->setCurrentIndex(Combo1->findText(start));
+    Combo1->setAccessibleName(QStringLiteral("リストに出す学年"));
     connect(Combo1, &QComboBox::activated, this, [this] { rebuildLists(); });
 }
 
 void seisekitime1::buildLevelRows() {
     levelArea_ = named(new QScrollArea(this), QStringLiteral("levelArea"));
     levelArea_->setFrameShape(QFrame::NoFrame);
+    // Tab goes through the rows' own controls; the area scrolls to the one that has the focus.
+    levelArea_->setFocusPolicy(Qt::NoFocus);
     levelArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     levelArea_->setStyleSheet(QStringLiteral("QScrollArea, #levelPanel { background: transparent; }"));
     levelPanel_ = named(new QWidget, QStringLiteral("levelPanel"));
@@ -208,7 +292,10 @@ void seisekitime1::buildLevelRows() {
         Label10[k] = makeLabel(row, QStringLiteral("Label10_%1").arg(i), kAll);
         Label9[k]->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         Label10[k]->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        Command4[k]->setAccessibleName(
+            QStringLiteral("%1 をスタート (%2)").arg(g.LevelName[i].trimmed()).arg(i));
         List5[k] = named(new QListWidget(row), QStringLiteral("List5_%1").arg(i));
+        List5[k]->setAccessibleName(QStringLiteral("%1 の成績リスト").arg(g.LevelName[i].trimmed()));
         List5[k]->setSelectionMode(QAbstractItemView::SingleSelection);
         List5[k]->setStyleSheet(
             QStringLiteral("QListWidget { background: white; color: #111; border: 1px solid #9bb; } "
@@ -292,6 +379,7 @@ void seisekitime1::activate() {
     Label18->setText(todaysAttemptsText(g.GoukeiKaisuu));
 
     ListMode = 2;
+    showViewControls();
     Option2[2]->setChecked(true);  // the view handler runs only on a click, so this changes nothing else
     Option1[1]->setChecked(true);
     PointOrder = 1;
@@ -380,10 +468,24 @@ bool seisekitime1::handleKey(const QString& text) {
 void seisekitime1::chooseView(int listMode) {
     if (activating_) return;
     ListMode = listMode;
-    Option1[1]->setText(listMode == 1 ? kBest : kSumAll);
-    Option1[2]->setText(listMode == 1 ? kTodayOnly : kSumToday);
+    if (listMode <= 2) {
+        Option1[1]->setText(listMode == 1 ? kBest : kSumAll);
+        Option1[2]->setText(listMode == 1 ? kTodayOnly : kSumToday);
+    }
+    showViewControls();
     // The lists follow the view at once, in the order that is chosen.
     rebuildLists();
+}
+
+void seisekitime1::showViewControls() {
+    const bool lists = ListMode <= 2, chart = ListMode == 4;
+    for (std::size_t k = 1; k <= 3; ++k) Option1[k]->setVisible(lists);
+    chartLevelCaption_->setVisible(chart);
+    chartLevel_->setVisible(chart);
+    levelArea_->setVisible(!chart);
+    chart_->setVisible(chart);
+    if (chart) chart_->setGeometry(levelArea_->geometry());
+    setFocusOrder();
 }
 
 void seisekitime1::chooseOrder(int option) {
@@ -391,7 +493,17 @@ void seisekitime1::chooseOrder(int option) {
     Command1->setEnabled(false);
     setListsVisible(false);
     showWait(Picture6, int(List5.size()) - 1);
-    if (ListMode == 1 && option == 1) {
+    const QString name = ctx_.g.SeitoNamae.trimmed();
+    if (ListMode == 3) {
+        Label5->setText(kStudentTitle.arg(name));
+        fillStudentTable();
+    } else if (ListMode == 4) {
+        Label5->setText(kChartTitle.arg(name));
+        fillChart();
+    } else if (option == 3) {
+        Label5->setText(kEveryTitle);
+        fillAllAttempts();
+    } else if (ListMode == 1 && option == 1) {
         Label5->setText(kBestTitle);
         fillRankingLists();
     } else if (ListMode == 1) {
@@ -409,7 +521,32 @@ void seisekitime1::chooseOrder(int option) {
 
 void seisekitime1::rebuildLists() {
     if (activating_) return;
-    chooseOrder(orderGroup_->checkedId() == 2 ? 2 : 1);
+    const int checked = orderGroup_->checkedId();
+    chooseOrder(checked >= 1 && checked <= 3 ? checked : 1);
+}
+
+void seisekitime1::clearLists(bool rankingHeaders) {
+    for (std::size_t i = 1; i < List5.size(); ++i) {
+        // The two headers stand over the points columns of the ranking and today's lines; the
+        // other lists carry their words in every line.
+        Label9[i]->setText(rankingHeaders ? kToday : QString());
+        Label10[i]->setText(rankingHeaders ? kAll : QString());
+        List5[i]->clear();
+    }
+}
+
+void seisekitime1::addLine(int level, const QString& text, LineMark mark) {
+    QListWidget* list = List5[std::size_t(level)];
+    auto* item = new QListWidgetItem(text);
+    const MarkLook look = lookOf(mark);
+    if (mark != LineMark::None) {
+        item->setBackground(look.background);
+        item->setToolTip(look.words);
+        item->setData(Qt::AccessibleTextRole,
+                      text + QStringLiteral("（") + look.words + QStringLiteral("）"));
+    }
+    item->setData(Qt::UserRole, int(mark));
+    list->addItem(item);
 }
 
 void seisekitime1::fillRankingLists() {
@@ -417,16 +554,16 @@ void seisekitime1::fillRankingLists() {
     if (!order) return;
     const QString filter = Combo1->currentText();
     QFrame* wait = Picture2->isVisible() ? Picture2 : Picture6;
+    clearLists(true);
+    showLegend(*order == RankingOrder::BestTime ? Legend::Times : Legend::Points);
     for (std::size_t i = 1; i < List5.size(); ++i) {
-        Label9[i]->setText(kToday);
-        Label10[i]->setText(kAll);
         QListWidget* list = List5[i];
-        list->clear();
         int chosenRow = -1;
         for (const RankingLine& line : rankingLines(ctx_.g, int(i), *order, filter)) {
             if (line.chosen) chosenRow = list->count();
-            list->addItem(line.text);
+            addLine(int(i), line.text, line.mark);
         }
+        fitListFont(list);
         if (chosenRow >= 0) {
             list->setCurrentRow(chosenRow);
             list->scrollToItem(list->item(chosenRow));
@@ -436,19 +573,120 @@ void seisekitime1::fillRankingLists() {
 }
 
 void seisekitime1::fillTodaysAttempts() {
-    for (std::size_t i = 1; i < List5.size(); ++i) {
-        Label9[i]->setText(kToday);
-        Label10[i]->setText(kAll);
-        List5[i]->clear();
-    }
+    clearLists(true);
+    showLegend(Legend::Times);
     const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kTodaysRecordsRead);
     for (const AttemptLine& line :
          todaysAttemptLines(ctx_.g, records, ctx_.clock.today(), Combo1->currentText()))
-        List5[std::size_t(line.level)]->addItem(line.text);
+        addLine(line.level, line.text, line.mark);
     for (std::size_t i = 1; i < List5.size(); ++i) {
+        fitListFont(List5[i]);
         List5[i]->scrollToBottom();  // the newest attempts in view
         stepWait(Picture6);
     }
+}
+
+void seisekitime1::fillAllAttempts() {
+    clearLists(false);
+    showLegend(Legend::Times);
+    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    for (const AttemptLine& line : allAttemptLines(ctx_.g, records, Combo1->currentText()))
+        addLine(line.level, line.text, line.mark);
+    for (std::size_t i = 1; i < List5.size(); ++i) {
+        fitListFont(List5[i]);
+        List5[i]->scrollToBottom();
+        stepWait(Picture6);
+    }
+}
+
+void seisekitime1::fillStudentTable() {
+    clearLists(false);
+    showLegend(Legend::StudentTimes);
+    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    for (const AttemptLine& line : studentAttemptLines(ctx_.g, records, ctx_.g.SeitoBangou))
+        addLine(line.level, line.text, line.mark);
+    for (std::size_t i = 1; i < List5.size(); ++i) {
+        if (List5[i]->count() == 0) List5[i]->addItem(QStringLiteral("まだ 記録が ありません"));
+        fitListFont(List5[i]);
+        List5[i]->scrollToBottom();
+        stepWait(Picture6);
+    }
+}
+
+void seisekitime1::fillChart() {
+    showLegend(Legend::None);
+    const int level = chartLevel_->currentData().isValid() ? chartLevel_->currentData().toInt() : 1;
+    if (level < 1 || level >= int(List5.size())) return;
+    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    const int s = ctx_.g.SeitoBangou;
+    std::vector<DayFigures> days;
+    if (const auto range = chartDays(records, s, level, ctx_.clock.today(), kChartDays))
+        days = daySeries(ctx_.g, records, s, level, *range);
+    chart_->setContent(chartLevel_->currentText(), std::move(days), ctx_.g.GoukakuTime[level]);
+}
+
+void seisekitime1::showLegend(Legend legend) {
+    QString texts[4];
+    LineMark marks[4] = {LineMark::None, LineMark::None, LineMark::None, LineMark::None};
+    if (legend == Legend::Times || legend == Legend::StudentTimes) {
+        texts[1] = kWithinGoalLegend, marks[1] = LineMark::WithinGoal;
+        texts[2] = kOverLimitLegend, marks[2] = LineMark::OverLimit;
+        if (legend == Legend::StudentTimes) texts[3] = kBestLegend;
+    } else if (legend == Legend::Points) {
+        texts[1] = kGoalReachedLegend, marks[1] = LineMark::GoalReached;
+        texts[2] = kHalfwayLegend, marks[2] = LineMark::HalfwayToGoal;
+    }
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const MarkLook look = lookOf(marks[k]);
+        legend_[k]->setText(texts[k]);
+        legend_[k]->setStyleSheet(
+            QStringLiteral("background: %1; color: #1f2d2d; border-radius: 6px;")
+                .arg(marks[k] == LineMark::None ? QStringLiteral("transparent") : look.background.name()));
+        legend_[k]->setVisible(!texts[k].isEmpty());
+    }
+}
+
+void seisekitime1::fitListFont(QListWidget* list) {
+    // As large as lets about six lines show and the widest line, after its mark, fit across.
+    QFont reference(kListFont);
+    reference.setPixelSize(100);
+    const QFontMetricsF fm(reference);
+    double widest = fm.horizontalAdvance(QString(22, QLatin1Char(' ')));
+    for (int r = 0; r < list->count(); ++r)
+        widest = std::max(widest, fm.horizontalAdvance(list->item(r)->text()));
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const double across = list->width() - 2 * list->frameWidth() - scrollBar - 12;
+    const int pixels = std::max(8, int(std::min(list->height() / 6.2, across / (widest / 100.0 + 1.15))));
+    QFont font(kListFont);
+    font.setPixelSize(pixels);
+    list->setFont(font);
+    list->setIconSize(QSize(pixels, pixels));
+    // One icon per mark: the list of every attempt holds thousands of lines.
+    const LineMark kinds[] = {LineMark::None, LineMark::WithinGoal, LineMark::OverLimit,
+                              LineMark::GoalReached, LineMark::HalfwayToGoal};
+    QIcon icons[std::size(kinds)];
+    for (std::size_t k = 0; k < std::size(kinds); ++k) icons[int(kinds[k])] = markIcon(kinds[k], pixels);
+    for (int r = 0; r < list->count(); ++r) {
+        QListWidgetItem* item = list->item(r);
+        item->setFont(font);
+        const int mark = item->data(Qt::UserRole).toInt();
+        item->setIcon(icons[mark >= 0 && mark < int(std::size(kinds)) ? mark : 0]);
+    }
+}
+
+void seisekitime1::setFocusOrder() {
+    // Tab follows the screen: the header's buttons, the choices from left to right and top to
+    // bottom, then each level row (its start button, then its list).
+    std::vector<QWidget*> order = {Command24[1], Command1};
+    for (std::size_t k = 1; k <= 4; ++k) order.push_back(Option2[k]);
+    order.push_back(Combo1);
+    for (std::size_t k = 1; k <= 3; ++k) order.push_back(Option1[k]);
+    order.push_back(chartLevel_);
+    for (std::size_t i = 1; i < List5.size(); ++i) {
+        order.push_back(Command4[i]);
+        order.push_back(List5[i]);
+    }
+    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
 }
 
 void seisekitime1::setListsVisible(bool visible) {
@@ -500,33 +738,45 @@ void seisekitime1::layoutControls() {
     Label17->setGeometry(scaled(530, 58, 200, 28, sx, sy));
     Label18->setGeometry(scaled(740, 58, 268, 28, sx, sy));
 
-    choicePanel_->setGeometry(scaled(8, 92, 1008, 50, sx, sy));
+    choicePanel_->setGeometry(scaled(8, 92, 1008, 92, sx, sy));
     // Round marks a child can hit, growing with the text.
     choicePanel_->setStyleSheet(QStringLiteral("#choicePanel { background: #e6f4f2; border-radius: 10px; } "
                                                "QLabel, QRadioButton { color: #123c3c; } "
                                                "QRadioButton::indicator { width: %1px; height: %1px; }")
                                     .arg(int(18 * u)));
-    const auto inPanel = [&](QWidget* w, double x, double wd) {
-        w->setGeometry(scaled(x, 8, wd, 34, sx, sy));
+    // Two lines: the views, the list's title and the grade filter; then the orders (or the chart's
+    // level) and what the colours mean.
+    const auto inPanel = [&](QWidget* w, double x, double y, double wd) {
+        w->setGeometry(scaled(x, y, wd, 34, sx, sy));
     };
-    for (std::size_t k = 1; k <= 2; ++k) {
-        setFontSize(Option2[k], 14 * u, true);
-        setFontSize(Option1[k], 14 * u);
-    }
-    inPanel(Option2[1], 12, 104);
-    inPanel(Option2[2], 116, 124);
-    inPanel(Option1[1], 256, 136);
-    inPanel(Option1[2], 392, 136);
+    for (std::size_t k = 1; k <= 4; ++k) setFontSize(Option2[k], 14 * u, true);
+    for (std::size_t k = 1; k <= 3; ++k) setFontSize(Option1[k], 14 * u);
+    inPanel(Option2[1], 12, 6, 100);
+    inPanel(Option2[2], 112, 6, 118);
+    inPanel(Option2[3], 232, 6, 100);
+    inPanel(Option2[4], 334, 6, 96);
     setFontSize(Label5, 14 * u, true);
-    inPanel(Label5, 534, 280);
+    inPanel(Label5, 440, 6, 368);
     setFontSize(filterCaption_, 13 * u);
-    inPanel(filterCaption_, 812, 48);
+    inPanel(filterCaption_, 812, 6, 48);
     setFontSize(Combo1, 13 * u);
-    inPanel(Combo1, 864, 136);
+    inPanel(Combo1, 864, 6, 136);
+    inPanel(Option1[1], 12, 50, 132);
+    inPanel(Option1[2], 146, 50, 132);
+    inPanel(Option1[3], 280, 50, 104);
+    setFontSize(chartLevelCaption_, 13 * u);
+    inPanel(chartLevelCaption_, 12, 50, 70);
+    setFontSize(chartLevel_, 13 * u);
+    inPanel(chartLevel_, 88, 50, 220);
+    for (std::size_t k = 1; k <= 3; ++k) setFontSize(legend_[k], 12 * u, true);
+    inPanel(legend_[1], 392, 50, 190);
+    inPanel(legend_[2], 588, 50, 240);
+    inPanel(legend_[3], 834, 50, 164);
 
     // The level rows share the rest of the height; many levels scroll.
-    const QRect area = scaled(8, 150, 1008, 610, sx, sy);
+    const QRect area = scaled(8, 192, 1008, 568, sx, sy);
     levelArea_->setGeometry(area);
+    chart_->setGeometry(area);
     const int n = int(Command4.size()) - 1;
     const int gap = int(8 * sy);
     const int fitted = n > 0 ? (area.height() - gap * (n - 1)) / n : 0;
@@ -555,7 +805,7 @@ void seisekitime1::layoutRow(int level, int width, int height, double sx, double
     setFontSize(levelTitles_[k], 16 * u, true);
     at(levelTitles_[k], 14, 8, 160, 32);
     setFontSize(Command4[k], 22 * u, true);
-    at(Command4[k], 12, 46, 162, 100);
+    at(Command4[k], 12, 44, 162, 96);
 
     setFontSize(Label7[k], 13 * u);
     setFontSize(Label8[k], 13 * u);
@@ -563,23 +813,19 @@ void seisekitime1::layoutRow(int level, int width, int height, double sx, double
     at(Label8[k], 188, 50, 316, 34);
     for (QLabel* l : {todayCaptions_[k], allCaptions_[k]}) setFontSize(l, 14 * u);
     for (QLabel* l : {Label14[k], Label15[k]}) setFontSize(l, 17 * u, true);
-    at(todayCaptions_[k], 190, 96, 84, 38);
-    at(Label14[k], 274, 96, 230, 38);
-    at(allCaptions_[k], 190, 140, 84, 38);
-    at(Label15[k], 274, 140, 230, 38);
+    at(todayCaptions_[k], 190, 94, 84, 38);
+    at(Label14[k], 274, 94, 230, 38);
+    at(allCaptions_[k], 190, 136, 84, 38);
+    at(Label15[k], 274, 136, 230, 38);
 
     // The list fills the right part; its two headers stand over the points columns of a line
     // (today's points end 17 half-width places in, all points 23).
     QListWidget* list = List5[k];
     const int listX = int(518 * sx), listY = int(32 * sy);
     list->setGeometry(listX, listY, width - listX - int(10 * sx), height - listY - int(10 * sy));
-    // As large as lets about six lines show and a line of today's attempts (up to 31 half-width
-    // places) fit across.
-    QFont lf(kListFont);
-    lf.setPixelSize(std::max(8, std::min(int(list->height() / 6.2), 2 * list->width() / 31)));
-    list->setFont(lf);
-    const double half = QFontMetricsF(lf).horizontalAdvance(QLatin1Char(' '));
-    const int textX = listX + list->frameWidth() + 2;
+    fitListFont(list);
+    const double half = QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char(' '));
+    const int textX = listX + list->frameWidth() + 2 + list->iconSize().width() + 4;
     for (QLabel* l : {Label9[k], Label10[k]}) setFontSize(l, 12 * u, true);
     const int headerH = listY - int(2 * sy);
     Label9[k]->setGeometry(textX, 0, int(17 * half), headerH);

@@ -17,6 +17,9 @@ class QScrollArea;
 
 namespace pekuru {
 
+class DayChart;
+enum class LineMark;
+
 // The records hub: one row per level with its start button, goal, the student's figures and a
 // ranking list of the roster; from here a level starts or the student goes back to the names.
 // The texts and lists come from Ranking; this class places them and forwards the events.
@@ -27,7 +30,7 @@ class seisekitime1 : public QWidget {
 
     // Form values.
     int KeyReady = 0;    // 1 while key presses are taken
-    int ListMode = 2;    // 1: time lists, 2: points lists
+    int ListMode = 2;    // 1: time lists, 2: points lists, 3: one student's times, 4: the chart
     int PointOrder = 1;  // 1: by all points, 2: by today's points
 
     // Activation: statistics, header, rows and lists, then keys are taken.
@@ -55,6 +58,16 @@ class seisekitime1 : public QWidget {
     void rebuildLists();
     void fillRankingLists();
     void fillTodaysAttempts();
+    void fillAllAttempts();
+    void fillStudentTable();
+    void fillChart();
+    void clearLists(bool rankingHeaders);
+    void addLine(int level, const QString& text, LineMark mark);
+    void fitListFont(QListWidget* list);
+    enum class Legend { None, Times, Points, StudentTimes };
+    void showLegend(Legend legend);
+    void showViewControls();
+    void setFocusOrder();
     void setListsVisible(bool visible);
     void showWait(QFrame* panel, int steps);
     void stepWait(QFrame* panel);
@@ -74,12 +87,17 @@ class seisekitime1 : public QWidget {
 
     // View and list choices.
     QFrame* choicePanel_ = nullptr;
-    std::vector<QRadioButton*> Option1;  // elements 1, 2
-    std::vector<QRadioButton*> Option2;  // elements 1 (time lists), 2 (points lists)
+    std::vector<QRadioButton*> Option1;  // elements 1, 2, 3 (every attempt)
+    // Elements 1 (time lists), 2 (points lists), 3 (one student's times), 4 (the chart).
+    std::vector<QRadioButton*> Option2;
     QButtonGroup *orderGroup_ = nullptr, *viewGroup_ = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* filterCaption_ = nullptr;
     QComboBox* Combo1 = nullptr;
+    std::vector<QLabel*> legend_;  // elements 1..3: what the colours and marks of the lines mean
+    QLabel* chartLevelCaption_ = nullptr;
+    QComboBox* chartLevel_ = nullptr;
+    DayChart* chart_ = nullptr;
 
     // Level rows, elements 1..LevelCount.
     QScrollArea* levelArea_ = nullptr;

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/ScreenScale.h"
+
 namespace pekuru {
 
 namespace {
@@ -22,12 +24,7 @@ const QString kNote = QStringLiteral("※生まれた年は早生まれの場合
 const QString kSave = QStringLiteral("変更");
 const QString kBack = QStringLiteral("もどる");
 
-QFont gothic(double points, bool bold = false) {
-    QFont f(QStringLiteral("IPAPGothic"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+QFont gothic(double points, bool bold = false) { return gothicFont(points, bold); }
 
 }  // namespace
 
@@ -65,11 +62,14 @@ void FrmName2::build() {
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Text2[i] = new QLineEdit(this);
         Text2[i]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+        // A screen reader hears which row and which column a box belongs to.
+        Text1[i]->setAccessibleName(QStringLiteral("%1人目の%2").arg(i).arg(kNameHeading));
+        Text2[i]->setAccessibleName(QStringLiteral("%1人目の%2").arg(i).arg(kBirthHeading));
+        Text2[i]->setAccessibleDescription(kNote);
         grid->addWidget(Text1[i], i, 0);
         grid->addWidget(Text2[i], i, 1);
     }
-    grid->setVerticalSpacing(14);
-    grid->setHorizontalSpacing(16);
+    grid_ = grid;
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 1);
 
@@ -77,6 +77,8 @@ void FrmName2::build() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2 = new QPushButton(kBack, this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &FrmName2::save);
     connect(Command2, &QPushButton::clicked, this, &FrmName2::back);
     auto* buttons = new QHBoxLayout;
@@ -107,7 +109,10 @@ void FrmName2::build() {
 }
 
 void FrmName2::applyFonts() {
-    const double u = std::clamp(std::min(width() / 1024.0, height() / 768.0), 0.8, 2.5);
+    const double u = screenUnit(size());
+    grid_->setVerticalSpacing(int(14 * u));
+    grid_->setHorizontalSpacing(int(16 * u));
+    layout()->setContentsMargins(int(12 * u), int(12 * u), int(12 * u), int(12 * u));
     Label4->setFont(gothic(36 * u, true));
     for (QLabel* l : {Label2, Label1}) l->setFont(gothic(18 * u, true));
     Label3->setFont(gothic(16 * u));

@@ -5,6 +5,7 @@
 #include "roster/RosterEdit.h"
 #include "shell/AppContext.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,7 @@ class FrmName2 : public QWidget {
     AppContext& ctx_;
     bool leaving_ = false;
 
+    QGridLayout* grid_ = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;

@@ -92,9 +92,38 @@ QString nameListLine(const ShownRow& row, int mode, const StudentTallies& tallie
     return QString::number(row.record.Umare) + nameListEntry(row, mode, tallies);
 }
 
+namespace {
+
+QString spokenTally(Tally tally, double n) {
+    const QString number = Variant::number(n).toText();
+    switch (tally) {
+        case Tally::HonjituKaisuu:
+            return QStringLiteral("今日 %1回").arg(number);
+        case Tally::RuikeiKaisuu:
+            return QStringLiteral("今まで %1回").arg(number);
+        case Tally::HonjituPoint:
+            return QStringLiteral("今日 %1ポイント").arg(number);
+        case Tally::RuikeiPoint:
+            return QStringLiteral("今まで %1ポイント").arg(number);
+    }
+    return {};
+}
+
+}  // namespace
+
+QString spokenNameEntry(const ShownRow& row, int mode, const StudentTallies& tallies) {
+    const ModeColumns c = modeColumns(mode);
+    return QStringLiteral("%1 %2、%3、%4")
+        .arg(row.gradeCode, trimBlanks(row.record.Namae), spokenTally(c.first, tallies.of(c.first)),
+             spokenTally(c.second, tallies.of(c.second)));
+}
+
+QString spokenPlaceholder() { return QStringLiteral("まだ名前を選んでいません"); }
+
 NameLists buildNameLists(hensuu1& g, const Clock& clock, int mode, const QString& filter) {
     NameLists lists;
     lists.List1.append(nameListPlaceholder());
+    lists.spoken.append(spokenPlaceholder());
     const std::vector<ShownRow> rows = loadRoster(g, clock);
     // "家族" is the records hub's own view; here it is no filter text like any other.
     const bool knownFilter = filter != QStringLiteral("家族");
@@ -108,6 +137,7 @@ NameLists buildNameLists(hensuu1& g, const Clock& clock, int mode, const QString
         // The number follows the last "*": a name may hold one itself.
         lists.List1.append(entry.left(entry.lastIndexOf(QLatin1Char('*'))));
         lists.List3.append(entry);
+        lists.spoken.append(spokenNameEntry(row, mode, t));
     }
     return lists;
 }

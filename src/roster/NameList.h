@@ -46,10 +46,16 @@ struct NameLists {
     QStringList List1;
     QStringList List2;
     QStringList List3;
+    QStringList spoken;  // for each List1 entry, what a screen reader says for it
 };
 // Loads the roster (recomputing the school year) and builds the lists for a mode and a grade filter
 // text. The tallies must be current (回数求) before this runs.
 NameLists buildNameLists(hensuu1& g, const Clock& clock, int mode, const QString& filter);
+
+// A List1 line as a screen reader should say it: the padded columns read as words, for example
+// "小5 たろう、今日 77ポイント、今まで 112ポイント".
+QString spokenNameEntry(const ShownRow& row, int mode, const StudentTallies& tallies);
+QString spokenPlaceholder();
 
 // The placeholder entry 0 and the prompt shown while no name is chosen.
 QString nameListPlaceholder();

@@ -4,16 +4,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/ScreenScale.h"
+
 namespace pekuru {
 
 namespace {
 
-QFont gothic(double points, bool bold = false) {
-    QFont f(QStringLiteral("IPAPGothic"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+QFont gothic(double points, bool bold = false) { return gothicFont(points, bold); }
 
 }  // namespace
 
@@ -23,30 +20,33 @@ frmver::frmver(const QString& title, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmver"));
     setWindowTitle(title);
     setModal(true);
+    // As large as the screen it opens over: on a big window the box grows with it.
+    const double u = screenUnit(parent ? parent->window()->size() : kDesignSize);
+    auto px = [u](double v) { return int(v * u); };
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(48, 32, 48, 28);
-    layout->setSpacing(16);
+    layout->setContentsMargins(px(48), px(32), px(48), px(28));
+    layout->setSpacing(px(16));
     auto* name = new QLabel(title, this);
     name->setObjectName(QStringLiteral("lblTitle"));
-    name->setFont(gothic(36, true));
+    name->setFont(gothic(36 * u, true));
     name->setAlignment(Qt::AlignCenter);
     auto* version = new QLabel(versionText(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    version->setFont(gothic(18));
+    version->setFont(gothic(18 * u));
     version->setAlignment(Qt::AlignCenter);
     auto* ok = new QPushButton(QStringLiteral("O.K."), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setFont(gothic(18));
-    ok->setMinimumSize(160, 56);
+    ok->setFont(gothic(18 * u));
+    ok->setMinimumSize(px(160), px(56));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     layout->addWidget(name);
     layout->addWidget(version);
-    layout->addSpacing(8);
+    layout->addSpacing(px(8));
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(sizeHint().expandedTo(QSize(420, 260)));
+    setFixedSize(sizeHint().expandedTo(QSize(px(420), px(260))));
 }
 
 }  // namespace pekuru

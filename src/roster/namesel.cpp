@@ -12,9 +12,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyleOptionComplex>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "roster/NameList.h"
 #include "roster/frmver.h"
 #include "shell/CuePlayer.h"
+#include "shell/ScreenScale.h"
 
 namespace pekuru {
 
@@ -49,11 +52,15 @@ const QString kMenuVersion = QStringLiteral("バージョン情報");
 
 QColor colourOf(Long bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-QFont gothic(double points, bool bold = false) {
-    QFont f(QStringLiteral("IPAPGothic"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
+QFont gothic(double points, bool bold = false) { return gothicFont(points, bold); }
+
+// A monospaced font in which an ideographic space is as wide as a kanji and a blank or a digit
+// half as wide, so that the padded lines of the name list align.
+QFont listFont(double points) {
+    QFont mono(QStringLiteral("IPAGothic"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(points);
+    return mono;
 }
 
 // The drill's picture: a three by three puzzle with two tiles still to swap.
@@ -81,6 +88,44 @@ QPixmap drillIcon(int size) {
 }
 
 }  // namespace
+
+// The filter box's drop-down button grows with the window, so that a small hand on a big screen
+// still finds it: a wider button with a larger arrow drawn over the style's own small one.
+class ScaledComboStyle : public QProxyStyle {
+  public:
+    void setUnit(double u) { unit_ = u; }
+
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
+                         const QWidget* w) const override {
+        QRect r = QProxyStyle::subControlRect(cc, opt, sc, w);
+        if (cc != CC_ComboBox) return r;
+        const int button = int(34 * unit_);
+        const QRect frame = opt->rect;
+        if (sc == SC_ComboBoxArrow) return QRect(frame.right() - button, frame.top(), button, frame.height());
+        if (sc == SC_ComboBoxEditField) r.setRight(std::min(r.right(), frame.right() - button - 2));
+        return r;
+    }
+
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
+                            const QWidget* w) const override {
+        QProxyStyle::drawComplexControl(cc, opt, p, w);
+        if (cc != CC_ComboBox) return;
+        const QRectF arrow = subControlRect(cc, opt, SC_ComboBoxArrow, w);
+        const double half = 9 * unit_, high = 10 * unit_;
+        const QPointF c = arrow.center();
+        const QPointF points[3] = {
+            {c.x() - half, c.y() - high / 2}, {c.x() + half, c.y() - high / 2}, {c.x(), c.y() + high / 2}};
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->setPen(Qt::NoPen);
+        p->setBrush(opt->palette.color(QPalette::ButtonText));
+        p->drawPolygon(points, 3);
+        p->restore();
+    }
+
+  private:
+    double unit_ = 1;
+};
 
 QString secondInstanceMessage() {
     return QStringLiteral(
@@ -131,6 +176,7 @@ void namesel::build() {
     Image1 = named(new QLabel(this), "Image1");
     Label4 = named(new QLabel(this), "Label4");
     Label4->setCursor(Qt::PointingHandCursor);
+    Image1->setAccessibleName(QStringLiteral("ペクルのマーク"));
     Label4->installEventFilter(this);
     header->addStretch();
     header->addWidget(Image1);
@@ -144,10 +190,15 @@ void namesel::build() {
     auto* side = new QVBoxLayout;
     Combo1 = named(new QComboBox(this), "Combo1");
     Combo1->setEditable(true);
+    comboStyle_ = new ScaledComboStyle;
+    comboStyle_->setParent(Combo1);
+    Combo1->setStyle(comboStyle_);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setToolTip(kFilterTip);
     Combo1->setEditText(kAllGrades);
     Combo1->setMaxVisibleItems(12);
+    Combo1->setAccessibleName(QStringLiteral("表示する学年"));
+    Combo1->setAccessibleDescription(kFilterTip);
     connect(Combo1, &QComboBox::activated, this, &namesel::chooseFilter);
     connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &namesel::typedFilter);
     side->addWidget(Combo1);
@@ -156,6 +207,14 @@ void namesel::build() {
         Option1[i] = new QRadioButton(kModeCaptions[i], this);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { chooseMode(i); });
+        // Tab comes into the views at the one shown, not at the first of them (Qt's own rule is
+        // the last one that had the focus); the arrow keys move among them.
+        connect(Option1[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (!on) return;
+            for (QRadioButton* b : Option1)
+                b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus
+                                                 : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+        });
         side->addWidget(Option1[i]);
     }
     side->addStretch();
@@ -164,7 +223,12 @@ void namesel::build() {
 
     List1 = named(new QListWidget(this), "List1");
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(QStringLiteral("名前の一覧"));
+    List1->setAccessibleDescription(QStringLiteral("自分の名前を選んで、O.K.を押しなさい"));
+    // Whole lines or nothing: a line cut at the right edge would hide the points.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
     connect(List1, &QListWidget::currentRowChanged, this, &namesel::clickEntry);
     connect(List1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { clickEntry(List1->row(item)); });
@@ -178,10 +242,12 @@ void namesel::build() {
     Label1->setMinimumWidth(240);
     Label2 = named(new QLabel(this), "Label2");
     Label2->hide();
+    Label1->setAccessibleDescription(QStringLiteral("選んだ名前"));
     Command14 = named(new QPushButton(kOk, this), "Command14");
     Command1 = named(new QPushButton(kPrint, this), "Command1");
     Command7 = named(new QPushButton(kEnd, this), "Command7");
-    for (QPushButton* b : {Command14, Command1, Command7}) b->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does, for those who use the keys only.
+    for (QPushButton* b : {Command14, Command1, Command7}) b->setAutoDefault(true);
     connect(Command14, &QPushButton::clicked, this, &namesel::confirm);
     connect(Command1, &QPushButton::clicked, this, &namesel::openPrinting);
     connect(Command7, &QPushButton::clicked, this, &namesel::leave);
@@ -223,22 +289,30 @@ void namesel::buildMenu() {
 }
 
 void namesel::applyFonts() {
-    // Sizes are for 1024 × 768 and grow with the window.
-    const double u = std::clamp(std::min(width() / 1024.0, height() / 768.0), 0.8, 2.5);
+    const double u = screenUnit(size());
     auto px = [u](double v) { return int(v * u); };
-    menuBar_->setFont(gothic(13 * u));
+    // Margins and gaps grow with the fonts, so that a big screen does not crowd its edges.
+    layout()->setContentsMargins(px(12), px(8), px(12), px(12));
+    for (QLayout* l : layout()->findChildren<QLayout*>()) l->setSpacing(px(8));
+    menuBar_->setFont(gothic(14 * u));
     for (QAction* a : menuBar_->actions())
-        if (a->menu()) a->menu()->setFont(gothic(13 * u));
+        if (a->menu()) a->menu()->setFont(gothic(14 * u));
     Label4->setFont(gothic(48 * u, true));
     Image1->setPixmap(drillIcon(px(80)));
     Combo1->setFont(gothic(20 * u));
     Combo1->setMinimumHeight(px(50));
+    Combo1->setMinimumWidth(px(230));
+    comboStyle_->setUnit(u);
+    Combo1->updateGeometry();
+    Combo1->update();
+    Combo1->view()->setFont(gothic(20 * u));
     // Large round marks that show clearly which view is on.
     const QString radio = QStringLiteral(
                               "QRadioButton { color: white; spacing: %1px; }"
                               "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
                               " border: %4px solid white; background: #2f6f6f; }"
-                              "QRadioButton::indicator:checked { background: #ffd84a; }")
+                              "QRadioButton::indicator:checked { background: #ffd84a; }"
+                              "QRadioButton:focus { background: rgba(255, 255, 255, 40); }")
                               .arg(px(10))
                               .arg(px(20))
                               .arg(px(20) / 2)
@@ -248,20 +322,33 @@ void namesel::applyFonts() {
         r->setStyleSheet(radio);
         r->setMinimumHeight(px(44));
     }
-    // A monospaced font in which an ideographic space is as wide as a kanji and a blank or a digit
-    // half as wide, so that the padded lines align.
-    QFont mono(QStringLiteral("IPAGothic"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSizeF(24 * u);
-    List1->setFont(mono);
     List1->setSpacing(px(3));
+    fitListFont();
     Label1->setFont(gothic(24 * u, true));
     Label1->setMinimumHeight(px(56));
+    Label1->setMinimumWidth(px(240));
     for (QPushButton* b : {Command14, Command1, Command7}) {
         b->setFont(gothic(20 * u, true));
         b->setMinimumSize(px(130), px(60));
     }
     Picture5->setFont(gothic(36 * u, true));
+}
+
+void namesel::fitListFont() {
+    // 24 points on the 1024 × 768 design, smaller only when the longest line would not fit whole
+    // (a name of twenty characters): the lines stay aligned and the points stay in view.
+    const double u = screenUnit(size());
+    double points = 24 * u;
+    const int room = List1->viewport()->width() - 2 * List1->spacing() - 8;
+    int widest = 0;
+    const QFontMetrics fm(listFont(points));
+    for (int i = 0; i < List1->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(List1->item(i)->text()));
+    if (widest > room && room > 0) points = std::max(8.0, points * room / widest);
+    const QFont font = listFont(points);
+    List1->setFont(font);
+    // Each line carries the font, so that what measures a line measures what is drawn.
+    for (int i = 0; i < List1->count(); ++i) List1->item(i)->setFont(font);
 }
 
 void namesel::resizeEvent(QResizeEvent* event) {
@@ -314,7 +401,10 @@ void namesel::名簿表示() {
         const QSignalBlocker block(List1);
         List1->clear();
         List1->addItems(lists.List1);
+        for (int i = 0; i < List1->count() && i < lists.spoken.size(); ++i)
+            List1->item(i)->setData(Qt::AccessibleTextRole, lists.spoken[i]);
     }
+    fitListFont();
     List1->setCurrentRow(0);
 }
 
@@ -424,6 +514,7 @@ bool namesel::eventFilter(QObject* watched, QEvent* event) {
         showAbout(true);
         return true;
     }
+    if (watched == List1->viewport() && event->type() == QEvent::Resize) fitListFont();
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace pekuru {
 
+class ScaledComboStyle;
+
 // The name selection screen: the first screen of the program. Its handlers call the name list
 // logic (NameList.h) and the level set-up; the lists themselves live in its controls.
 class namesel : public QWidget {
@@ -44,6 +46,7 @@ class namesel : public QWidget {
     void build();
     void buildMenu();
     void applyFonts();
+    void fitListFont();
     void activate();
     void fillFilter();
     void chooseFilter(int index);
@@ -72,6 +75,7 @@ class namesel : public QWidget {
     QLabel* Label4 = nullptr;
     QLabel* Image1 = nullptr;
     QComboBox* Combo1 = nullptr;
+    ScaledComboStyle* comboStyle_ = nullptr;
     QRadioButton* Option1[4] = {};
     QListWidget* List1 = nullptr;
     QStringList List2;

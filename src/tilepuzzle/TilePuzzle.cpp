@@ -64,6 +64,9 @@ void TilePuzzle::firstPicture() {
 
 void TilePuzzle::click(int element) {
     label3Shown_ = false;
+    // Every button moves the puzzle on (a new picture, a shuffle, a check): a tile left in hand
+    // would be a swap the child no longer expects.
+    dropPick();
     switch (element) {
         case NewPicture:
             newPicture();
@@ -196,6 +199,7 @@ void TilePuzzle::giveUp() {
 }
 
 void TilePuzzle::continueClicked() {
+    dropPick();
     dragLock_ = 0;
     hideMarkers();
     label1Shown_ = true;
@@ -220,6 +224,37 @@ void TilePuzzle::drop(int target) {
     board_.swap(target, dragFrom_);
     host_.puzzleChanged();
 }
+
+void TilePuzzle::tap(int tile) {
+    if (tile < 1 || tile > board_.tileCount()) return;
+    if (dragLock_ == 1 || !tilesEnabled_) {
+        picked_ = 0;  // refused, as a drag would be
+        return;
+    }
+    if (picked_ == 0) {
+        if (mouseDown(tile)) {
+            picked_ = tile;
+            host_.puzzleChanged();
+        }
+        return;
+    }
+    const int from = picked_;
+    picked_ = 0;
+    if (from == tile) {
+        host_.puzzleChanged();
+        return;
+    }
+    dragFrom_ = from;
+    drop(tile);
+}
+
+void TilePuzzle::dragStarted() {
+    if (picked_ == 0) return;
+    picked_ = 0;
+    host_.puzzleChanged();
+}
+
+void TilePuzzle::dropPick() { picked_ = 0; }
 
 void TilePuzzle::hideMarkers() { std::fill(markers_.begin(), markers_.end(), false); }
 

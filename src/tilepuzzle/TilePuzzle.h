@@ -46,6 +46,14 @@ class TilePuzzle {
     bool mouseDown(int tile);
     // The dragged tile dropped on tile `target`.
     void drop(int target);
+    // A tile tapped, clicked or chosen with the keyboard: the first tap picks the tile up (a
+    // mouse-down, so it is refused while a wrong O.K. shows), a tap on it again puts it back, a tap
+    // on another tile drops the picked one there. Every swap thus goes through drop().
+    void tap(int tile);
+    // A drag has begun: a tile picked by tapping is put back, so only one tile is ever in hand.
+    void dragStarted();
+    // The tile picked by tapping, or 0.
+    int pickedTile() const { return picked_; }
 
     // What the screen shows.
     Phase phase() const { return phase_; }
@@ -84,6 +92,7 @@ class TilePuzzle {
     void check();
     void giveUp();
     void hideMarkers();
+    void dropPick();
 
     hensuu1& g_;
     Random& random_;
@@ -114,6 +123,7 @@ class TilePuzzle {
     int moveCount_ = 0;
     int dragFrom_ = 0;
     int dragLock_ = 0;
+    int picked_ = 0;
 };
 
 }  // namespace pekuru

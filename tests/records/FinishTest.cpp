@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <functional>
 #include <memory>
 
 #include "platform/Waiter.h"
@@ -14,8 +16,11 @@
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
 #include "shell/ScreenManager.h"
+#include "shell/ScreenScale.h"
+#include "support/Accessibility.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
+#include "support/TextFit.h"
 
 using namespace pekuru;
 
@@ -214,4 +219,77 @@ TEST(FinishScreen, TheButtonsGoBackOrStartTheSameLevelAgain) {
     back.screen->timer1Fired();
     back.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
     EXPECT_EQ(back.screens.shown, std::vector<Screen>{Screen::seisekitime1});
+}
+
+// ---- Every window size, and what a screen reader and the keyboard find ----
+
+namespace {
+
+const QSize kWindowSizes[] = {{1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
+
+// The visible parts of the screen that must not lie over one another.
+QStringList overlapping(QWidget* screen) {
+    QStringList out;
+    QList<QWidget*> parts;
+    for (QWidget* w : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(screen)) parts << w;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        for (qsizetype j = i + 1; j < parts.size(); ++j)
+            if (parts[i]->geometry().intersects(parts[j]->geometry()))
+                out << parts[i]->objectName() + QStringLiteral("/") + parts[j]->objectName();
+    return out;
+}
+
+}  // namespace
+
+TEST(ScreenSizes, TheFinishScreenFitsItsLongestWordsAtEverySize) {
+    // The fullest moments: a best of all with the last-level panel up, then the call to move on.
+    struct Moment {
+        const char* what;
+        std::function<void(Finish&)> reach;
+    };
+    const Moment moments[] = {
+        {"last level cleared, best of all",
+         [](Finish& f) { f.attempt(3, 30, {rec(f.today() - 2, 1, 3, 30)}); }},
+        {"sent on to the next level",
+         [](Finish& f) {
+             f.g->LevelValue6[1] = Variant::number(2);
+             f.attempt(1, 30, {rec(f.today(), 1, 1, 30)});
+         }},
+    };
+    for (const Moment& m : moments)
+        for (const QSize size : kWindowSizes) {
+            SCOPED_TRACE(std::string(m.what) + " " + std::to_string(size.width()));
+            Finish f;
+            m.reach(f);
+            f.screen->resize(size);
+            f.screen->show();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(test::clippedTexts(f.screen.get()), QStringList());
+            EXPECT_EQ(overlapping(f.screen.get()), QStringList());
+            f.screen->timer1Fired();
+            EXPECT_EQ(test::clippedTexts(f.screen.get()), QStringList());
+            EXPECT_EQ(overlapping(f.screen.get()), QStringList());
+            // The time just made is the largest line and grows with the window.
+            EXPECT_NEAR(f.screen->findChild<QLabel*>(QStringLiteral("Label18"))->font().pointSizeF(),
+                        36 * screenUnit(size), 0.01);
+        }
+}
+
+TEST(ScreenReading, TheFinishScreenIsNamedAndItsButtonsTakeTabAndEnter) {
+    Finish f;
+    f.attempt(2, 30);
+    f.screen->show();
+    f.screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.screen.get()));
+    f.screen->timer1Fired();
+    EXPECT_EQ(test::controlsWithoutName(f.screen.get()), QStringList());
+    // "メニューへ" has the focus; Tab goes on to "もう一度" (left of it) and back.
+    EXPECT_EQ(test::focusOrder(f.screen.get()), QStringList({"Command4", "Command5"}));
+    auto* menu = f.screen->findChild<QPushButton*>(QStringLiteral("Command4"));
+    EXPECT_EQ(test::accessibleRole(menu), QAccessible::Button);
+    EXPECT_EQ(test::accessibleName(menu), QStringLiteral("メニューへ"));
+    menu->setFocus();
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(f.screens.shown, std::vector<Screen>{Screen::seisekitime1});
 }

@@ -2,6 +2,7 @@
 // every way of choosing a name, and a change of the roster seen back in the list.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -27,8 +28,11 @@
 #include "roster/namesel.h"
 #include "shell/CuePlayer.h"
 #include "shell/ScreenManager.h"
+#include "shell/ScreenScale.h"
 #include "shell/Settings.h"
+#include "support/Accessibility.h"
 #include "support/TestSupport.h"
+#include "support/TextFit.h"
 
 using namespace pekuru;
 
@@ -518,4 +522,195 @@ TEST(FrmName2, ANameChangedInTheRegistrationScreenIsInTheNameListOnReturn) {
     EXPECT_EQ(v.screens.loaded(Screen::FrmName2), nullptr);
     ASSERT_NE(v.screens.loaded(Screen::namesel), nullptr);
     EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isVisible());
+}
+
+// ---- Every window size, and what a screen reader and the keyboard find ----
+
+namespace {
+
+const QSize kWindowSizes[] = {{1024, 768},  {1280, 1024}, {1366, 768},
+                              {1920, 1080}, {2560, 1440}, {3840, 2160}};
+
+std::string sizeName(QSize s) { return std::to_string(s.width()) + "x" + std::to_string(s.height()); }
+
+QWidget* openAt(Visit& v, QSize size, Screen s = Screen::namesel) {
+    QWidget* w = v.open(s);
+    w->resize(size);
+    QCoreApplication::processEvents();
+    return w;
+}
+
+// Where the "/" between the two columns of each name line falls, in pixels, with the line's font.
+std::vector<int> slashPositions(QListWidget* list) {
+    std::vector<int> xs;
+    for (int i = 1; i < list->count(); ++i) {
+        const QString line = list->item(i)->text();
+        xs.push_back(QFontMetrics(list->item(i)->font()).horizontalAdvance(line.left(line.indexOf(u'/'))));
+    }
+    return xs;
+}
+
+}  // namespace
+
+TEST(ScreenSizes, TheNameListStaysWholeAlignedAndGrowsWithTheWindow) {
+    for (const QSize size : kWindowSizes) {
+        SCOPED_TRACE(sizeName(size));
+        Visit v;
+        QWidget* w = openAt(v, size);
+        double designPoints = 0;
+        for (int mode = 0; mode < 4; ++mode) {
+            SCOPED_TRACE(mode);
+            v.find<QRadioButton>(QStringLiteral("Option1_%1").arg(mode))->click();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(test::clippedTexts(w), QStringList());
+            const std::vector<int> xs = slashPositions(v.list());
+            ASSERT_EQ(xs.size(), 3u);
+            EXPECT_EQ(xs[0], xs[1]);
+            EXPECT_EQ(xs[1], xs[2]);
+            designPoints = v.list()->item(1)->font().pointSizeF();
+        }
+        // Nothing had to shrink: the list is drawn at its full size for this window.
+        EXPECT_NEAR(designPoints, 24 * screenUnit(size), 0.01);
+    }
+}
+
+TEST(ScreenSizes, ALongNameShrinksTheListJustEnoughToShowItWhole) {
+    // Twenty characters, the most the roster holds.
+    const QString longName = QStringLiteral("じゅげむじゅげむごこうのすりきれかいじゃ");
+    ASSERT_EQ(longName.size(), 20);
+    for (const QSize size : {QSize(1024, 768), QSize(3840, 2160)}) {
+        SCOPED_TRACE(sizeName(size));
+        Visit v;
+        v.room.writeRoster(rosterLine(1, 1985, QStringLiteral("やまだ先生")) + rosterLine(2, 2010, longName) +
+                           rosterLine(3, 2016, QStringLiteral("はなこ")));
+        QWidget* w = openAt(v, size);
+        for (int mode = 0; mode < 4; ++mode) {
+            v.find<QRadioButton>(QStringLiteral("Option1_%1").arg(mode))->click();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(test::clippedTexts(w), QStringList()) << mode;
+            const double points = v.list()->item(1)->font().pointSizeF();
+            if (size.width() == 1024) {
+                EXPECT_LT(points, 24.0);  // had to shrink to show the line whole
+            }
+            EXPECT_GE(points, 14 * screenUnit(size));  // and is still easy to read
+        }
+    }
+}
+
+TEST(ScreenSizes, RegistrationAndAboutBoxFitAndGrowWithTheWindow) {
+    for (const QSize size : kWindowSizes) {
+        SCOPED_TRACE(sizeName(size));
+        Visit v;
+        QWidget* selection = openAt(v, size);
+        {
+            frmver box(v.g->ProgTitle, selection);
+            box.show();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(test::clippedTexts(&box), QStringList());
+            EXPECT_LE(box.width(), size.width());
+            EXPECT_LE(box.height(), size.height());
+            // A third of the design window on every screen, not a speck on a big one.
+            EXPECT_GE(box.width(), int(400 * screenUnit(size)));
+        }
+        v.action(QStringLiteral("mnuNameChange"))->trigger();
+        QWidget* registration = openAt(v, size, Screen::FrmName2);
+        EXPECT_EQ(test::clippedTexts(registration), QStringList());
+        auto* name = v.find<QLineEdit>(QStringLiteral("Text1_1"), Screen::FrmName2);
+        // Twenty wide characters fit in the name box without scrolling.
+        EXPECT_GE(name->width(), QFontMetrics(name->font()).horizontalAdvance(QString(20, QChar(0x3042))));
+        EXPECT_GE(name->font().pointSizeF(), 22 * screenUnit(size) - 0.01);
+    }
+}
+
+TEST(ScreenReading, TheNameSelectionNamesEveryControlAndTabsInScreenOrder) {
+    Visit v;
+    QWidget* w = v.open();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(test::controlsWithoutName(w), QStringList());
+    // From the name list, which has the focus, round the screen; of the four views only the one
+    // shown is a stop (the arrow keys choose among them).
+    EXPECT_EQ(test::focusOrder(w),
+              QStringList({"List1", "Command14", "Command1", "Command7", "Combo1", "Option1_1"}));
+    const std::pair<const char*, QAccessible::Role> roles[] = {
+        {"Combo1", QAccessible::ComboBox},   {"Option1_0", QAccessible::RadioButton},
+        {"List1", QAccessible::List},        {"Command14", QAccessible::Button},
+        {"Label1", QAccessible::StaticText}, {"Image1", QAccessible::Graphic},
+    };
+    for (const auto& [name, role] : roles) {
+        auto* control = v.find<QWidget>(QString::fromLatin1(name));
+        EXPECT_EQ(test::accessibleRole(control), role) << name;
+    }
+    // An editable box is read by what it holds, with its purpose as the description.
+    EXPECT_EQ(test::accessibleName(v.filter()), QStringLiteral("全学年"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(v.filter())->text(QAccessible::Description),
+              QStringLiteral("表示する学年を選びなさい"));
+    EXPECT_EQ(test::accessibleName(v.list()), QStringLiteral("名前の一覧"));
+}
+
+TEST(ScreenReading, NameLinesAreReadAsWordsNotAsPaddedColumns) {
+    Visit v;
+    v.open();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(v.list());
+    ASSERT_NE(list, nullptr);
+    auto spoken = [&](int row) {
+        QAccessibleInterface* item = list->child(row);
+        return item ? item->text(QAccessible::Name) : QString();
+    };
+    // Pupil 3 (はなこ, 小2) made two attempts today and one yesterday.
+    v.find<QRadioButton>(QStringLiteral("Option1_0"))->click();
+    EXPECT_EQ(spoken(0), QStringLiteral("まだ名前を選んでいません"));
+    EXPECT_EQ(spoken(3), QStringLiteral("小2 はなこ、今日 2回、今まで 3回"));
+    EXPECT_EQ(spoken(1), QStringLiteral("大+ やまだ先生、今日 0回、今まで 0回"));
+    // Each rebuild gives its lines their words again (read here from the lines themselves, as the
+    // interface above caches its children while no screen reader listens).
+    auto line = [&](int row) { return v.list()->item(row)->data(Qt::AccessibleTextRole).toString(); };
+    v.find<QRadioButton>(QStringLiteral("Option1_3"))->click();
+    EXPECT_TRUE(line(3).startsWith(QStringLiteral("小2 はなこ、今まで "))) << line(3).toStdString();
+    EXPECT_TRUE(line(3).endsWith(QStringLiteral("ポイント、今まで 3回")));
+    // The filter narrows what is read along with what is shown.
+    v.chooseFilter(QStringLiteral("中学生全体"));
+    ASSERT_EQ(v.list()->count(), 2);
+    EXPECT_TRUE(line(1).startsWith(QStringLiteral("中2 たろう、"))) << line(1).toStdString();
+}
+
+TEST(ScreenReading, APupilIsChosenAndConfirmedWithTheKeysAlone) {
+    Visit v;
+    QWidget* w = v.open();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    v.list()->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(v.list(), Qt::Key_Down);
+    EXPECT_TRUE(v.label(QStringLiteral("Label1")).startsWith(QStringLiteral("小2 はなこ")));
+    QTest::keyClick(v.list(), Qt::Key_Tab);
+    auto* ok = v.find<QPushButton>(QStringLiteral("Command14"));
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+    EXPECT_EQ(v.g->SeitoBangou, 3);
+}
+
+TEST(ScreenReading, TheRegistrationBoxesSayWhichRowTheyHoldAndEnterSaves) {
+    Visit v;
+    v.open();
+    v.action(QStringLiteral("mnuNameChange"))->trigger();
+    QWidget* w = v.open(Screen::FrmName2);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(test::controlsWithoutName(w), QStringList());
+    EXPECT_EQ(test::focusOrder(w), QStringList({"Text1_1", "Text2_1", "Text1_2", "Text2_2", "Text1_3",
+                                                "Text2_3", "Command1", "Command2"}));
+    auto* name2 = v.find<QLineEdit>(QStringLiteral("Text1_2"), Screen::FrmName2);
+    EXPECT_EQ(test::accessibleName(name2), QStringLiteral("2人目の名前"));
+    EXPECT_EQ(test::accessibleRole(name2), QAccessible::EditableText);
+    EXPECT_EQ(test::accessibleName(v.find<QLineEdit>(QStringLiteral("Text2_3"), Screen::FrmName2)),
+              QStringLiteral("3人目の生まれた年"));
+
+    // Type a name, Tab on to "変更" and press Enter: the roster is written.
+    name2->setFocus();
+    name2->setText(QStringLiteral("じろう"));  // as typed through the input method
+    for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), v.find<QPushButton>(QStringLiteral("Command1"), Screen::FrmName2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(v.rosterFile().contains(QStringLiteral("\"%1\"").arg(fixedText(QStringLiteral("じろう")))));
 }

@@ -50,12 +50,22 @@ QStringList controlsWithoutName(QWidget* screen) {
     return missing;
 }
 
+namespace {
+
+// Whether Tab stops at `w`. As in Qt itself, a part that hands its focus on (an editable box's
+// line edit) is no stop of its own. Of a group of exclusive choices Qt leaves only the chosen one
+// with Tab focus (the arrow keys move within the group), so the focus policy says it all.
+bool isTabStop(QWidget* w) {
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+}
+
+}  // namespace
+
 QStringList focusOrder(QWidget* screen) {
     QWidget* first = screen->focusWidget();
-    if (first && !(first->isVisible() && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
-        first = nullptr;
+    if (first && !isTabStop(first)) first = nullptr;
     for (QWidget* w = screen->nextInFocusChain(); !first && w && w != screen; w = w->nextInFocusChain())
-        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+        if (isTabStop(w)) {
             first = w;
             break;
         }
@@ -68,9 +78,7 @@ QStringList focusOrder(QWidget* screen) {
         order << current->objectName();
         // What Tab does: the next control in the chain that takes focus by Tab.
         QWidget* next = current->nextInFocusChain();
-        while (next && next != current &&
-               !(next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
-                 screen->isAncestorOf(next)))
+        while (next && next != current && !(isTabStop(next) && screen->isAncestorOf(next)))
             next = next->nextInFocusChain();
         if (!next || next == current) break;
         next->setFocus(Qt::TabFocusReason);

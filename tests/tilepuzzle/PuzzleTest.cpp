@@ -252,3 +252,33 @@ TEST(Puzzle, APictureThatCannotBeLoadedIsNamed) {
             << e.description().toStdString();
     }
 }
+
+TEST(Puzzle, TapsPickUpPutBackAndSwapThroughTheDropRule) {
+    // Each row: the taps on a level 1 board just shuffled, then the tile in hand and the moves.
+    struct Case {
+        std::vector<int> taps;
+        int picked;
+        int moves;
+        std::vector<std::pair<int, int>> swapped;  // tiles whose pieces changed places
+    };
+    const Case cases[] = {
+        {{4}, 4, 0, {}},
+        {{4, 4}, 0, 0, {}},           // the same tile again puts it back: no move
+        {{4, 9}, 0, 1, {{4, 9}}},     // one swap, counted as one drop
+        {{4, 9, 9}, 9, 1, {{4, 9}}},  // then tile 9 is picked up
+        {{1, 2, 2, 3}, 0, 2, {{1, 2}, {2, 3}}},
+        {{0, 10}, 0, 0, {}},  // no such tiles
+    };
+    for (const Case& c : cases) {
+        Drill d(1);
+        ASSERT_TRUE(d.setUp().isEmpty());
+        d.puzzle.firstPicture();
+        d.puzzle.click(TilePuzzle::Start);
+        TileBoard expected = d.puzzle.board();
+        for (auto [a, b] : c.swapped) expected.swap(a, b);
+        for (int t : c.taps) d.puzzle.tap(t);
+        EXPECT_EQ(d.puzzle.pickedTile(), c.picked);
+        EXPECT_EQ(d.puzzle.moveCount(), c.moves);
+        for (int k = 1; k <= 9; ++k) EXPECT_EQ(d.puzzle.board().pieceAt(k), expected.pieceAt(k)) << k;
+    }
+}
