@@ -17,6 +17,10 @@ packages=(
     fonts-ipafont-gothic
     # a virtual display for machines without one, checking printed PDF pages, sound output
     xvfb xauth poppler-utils pulseaudio pulseaudio-utils
+    # the whole visit under a real X server with real pointer input (XTest)
+    libxtst-dev
+    # installing and packaging: the desktop entry check, the Debian package and its checks
+    desktop-file-utils dpkg-dev file
 )
 
 missing=()

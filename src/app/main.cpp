@@ -9,7 +9,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "drill/LevelSetup.h"
-#include "platform/MediaAudioOutput.h"
+#include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
@@ -44,7 +44,15 @@ int exportMain(int argc, char** argv) {
                      exportUsageText().toUtf8().constData());
         return 2;
     }
-    return runExport(cl.programFolder, request.output, stdout, stderr);
+    // The same classroom as the program would open: --folder, PEKURU_FOLDER, beside it, the user's own.
+    QString folder;
+    try {
+        folder = resolveProgramFolder(cl, QCoreApplication::applicationDirPath());
+    } catch (const ProgramExit& e) {
+        std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
+        return 1;
+    }
+    return runExport(folder, request.output, stdout, stderr);
 }
 
 }  // namespace
@@ -57,7 +65,7 @@ int main(int argc, char** argv) {
     PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
     PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
 
-    const CommandLine cl =
+    CommandLine cl =
         parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
     if (!cl.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData(),
@@ -81,6 +89,9 @@ int main(int argc, char** argv) {
     else
         messages = std::make_unique<WidgetMessageService>();
     app.setMessageService(messages.get());
+    // Without --folder: PEKURU_FOLDER, the executable's folder, or the user's own classroom.
+    app.runGuarded(
+        [&] { cl.programFolder = resolveProgramFolder(cl, PekuruApplication::applicationDirPath()); });
 
     auto state = std::make_unique<hensuu1>();
     SystemClock clock;
@@ -90,7 +101,8 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Results results(*state, clock, waiter);
     AppContext context{*state, clock, random, *messages, screens, waiter, &results, &instance};
-    AudioOutputMediaCommands media;  // plays each cue to its end before the program goes on
+    // Plays each cue to its end before the program goes on; loaded with the first sound.
+    LazyMediaCommands media(LazyMediaCommands::moduleFoldersFor(PekuruApplication::applicationDirPath()));
     SoundCues sounds(*state, media, random);
     context.cues = &sounds;
     screens.setContext(&context);

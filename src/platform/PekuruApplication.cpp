@@ -3,13 +3,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/ShownReport.h"
+
 namespace pekuru {
 
 PekuruApplication::PekuruApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool PekuruApplication::notify(QObject* receiver, QEvent* event) {
     try {
-        return QApplication::notify(receiver, event);
+        const bool handled = QApplication::notify(receiver, event);
+        reportFirstShown(receiver, event);
+        return handled;
     } catch (const ProgramExit& e) {
         endWith(e);
     } catch (const std::exception& e) {
