@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "app/ScreenRegistry.h"
 #include "drill/LevelSetup.h"
@@ -55,18 +56,12 @@ int exportMain(int argc, char** argv) {
     return runExport(folder, request.output, stdout, stderr);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (asksForExport(argc, argv)) return exportMain(argc, argv);
-
-    PekuruApplication app(argc, argv);
-    PekuruApplication::setApplicationName(QStringLiteral("pekuru"));
-    PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
-    PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
-
-    CommandLine cl =
-        parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
+// Help, the version and a wrong command line are answered before any application object is made,
+// so that they work without a display too.
+std::optional<int> answerWithoutScreen(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = parseCommandLine(arguments, QString());
     if (!cl.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData(),
                      exportUsageText().toUtf8().constData());
@@ -80,6 +75,22 @@ int main(int argc, char** argv) {
         std::printf("ペクル %s\n", PEKURU_VERSION);
         return 0;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (asksForExport(argc, argv)) return exportMain(argc, argv);
+    if (const std::optional<int> answered = answerWithoutScreen(argc, argv)) return *answered;
+
+    PekuruApplication app(argc, argv);
+    PekuruApplication::setApplicationName(QStringLiteral("pekuru"));
+    PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
+    PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
+
+    CommandLine cl =
+        parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
 
     // An unattended run (automated checks) writes its messages to standard error instead of
     // waiting for someone to close a box.

@@ -89,3 +89,29 @@ TEST(StartupProcess, BothRosterFilesMissingIsReportedByName) {
     EXPECT_EQ(p.process.exitCode(), 1);
     EXPECT_TRUE(p.errors().contains(QStringLiteral("生徒用名簿temp.txt")));
 }
+
+// Help, the version and a wrong command line are answered without a display: no window system is
+// named, none is there, and the program must not abort looking for one.
+TEST(StartupProcess, HelpVersionAndAWrongArgumentNeedNoDisplay) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString printed;
+    };
+    const Case cases[] = {{{QStringLiteral("--help")}, 0, QStringLiteral("使い方: pekuru")},
+                          {{QStringLiteral("--version")}, 0, QStringLiteral("ペクル " PEKURU_VERSION)},
+                          {{QStringLiteral("--bogus")}, 2, QStringLiteral("分からない引数「--bogus」")}};
+    for (const Case& c : cases) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(PEKURU_PROGRAM), c.arguments);
+        ASSERT_TRUE(p.waitForFinished(30000)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(p.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString();
+        const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        EXPECT_TRUE(out.contains(c.printed)) << out.toStdString();
+    }
+}
