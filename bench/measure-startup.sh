@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 runs=${1:-7} records=${2:-20000}
-export LC_ALL=C.UTF-8 CCACHE_DIR=${CCACHE_DIR:-/work/ccache}
+export LC_ALL=C.UTF-8
 cmake --build build -j2 --target pekuru bench-bare-window bench-bare-window-linked bench-drill-memory bench-make-results >/dev/null
 
 work=$(mktemp -d)

@@ -61,9 +61,10 @@ Results::Results(hensuu1& g, const Clock& clock, Waiter& waiter) : g_(g), clock_
     g_.KikanPointA.fill(0);
     g_.KikanPointB.fill(0);
     g_.HonjituPoint.fill(0);
-    g_.JikoBest.fill(0);
-    for (int s = 1; s <= kMaxStudent; ++s)
-        for (int l = 1; l <= kMaxLevelIndex; ++l) g_.JikoBest(s, l) = kNoTime;
+    // No best time yet for anyone (student 0 and level 0 stay 0).
+    g_.JikoBest.fill(kNoTime);
+    g_.JikoBest.fillColumn(0, 0);
+    for (int l = 1; l <= kMaxLevelIndex; ++l) g_.JikoBest(0, l) = 0;
     g_.LevelBest.fill(0);
 }
 

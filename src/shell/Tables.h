@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/ProgramError.h"
@@ -35,37 +37,74 @@ class Table1D {
     std::vector<T> values_;
 };
 
-// A table indexed (a, b) with a in 0..maxA and b in 0..maxB, allocated once.
+// A table indexed (a, b) with a in 0..maxA and b in 0..maxB. Most of its rows are never used (a
+// classroom has a few dozen of the 5001 student numbers), so a row takes memory only once it is
+// written to or asked for by a writer; until then it reads as the table's untouched row.
 template <typename T>
 class Table2D {
   public:
     Table2D(int maxA, int maxB)
-        : maxA_(maxA), maxB_(maxB), values_(std::size_t(maxA + 1) * std::size_t(maxB + 1)) {}
+        : maxA_(maxA), maxB_(maxB), rows_(std::size_t(maxA + 1)), untouched_(std::size_t(maxB + 1)) {}
 
-    T& operator()(int a, int b) { return values_[offset(a, b)]; }
-    const T& operator()(int a, int b) const { return values_[offset(a, b)]; }
+    T& operator()(int a, int b) {
+        check(a, b);
+        return rowOf(a)[b];
+    }
+    const T& operator()(int a, int b) const {
+        check(a, b);
+        const std::unique_ptr<T[]>& r = rows_[std::size_t(a)];
+        return r ? r[std::size_t(b)] : untouched_[std::size_t(b)];
+    }
     int maxA() const { return maxA_; }
     int maxB() const { return maxB_; }
     bool contains(int a, int b) const { return a >= 0 && a <= maxA_ && b >= 0 && b <= maxB_; }
-    void fill(const T& value) { std::fill(values_.begin(), values_.end(), value); }
+    // Every entry becomes `value`; the rows in use are given back.
+    void fill(const T& value) {
+        std::fill(untouched_.begin(), untouched_.end(), value);
+        for (std::unique_ptr<T[]>& r : rows_) r.reset();
+    }
+    // Every entry of column b becomes `value`, in the rows in use and the untouched ones.
+    void fillColumn(int b, const T& value) {
+        check(0, b);
+        untouched_[std::size_t(b)] = value;
+        for (std::unique_ptr<T[]>& r : rows_)
+            if (r) r[std::size_t(b)] = value;
+    }
     // The entries of row a, for loops that sweep a whole row.
-    T* row(int a) { return &values_[offset(a, 0)]; }
+    T* row(int a) {
+        check(a, 0);
+        return rowOf(a);
+    }
+    // How many rows hold memory of their own (for tests of the memory use).
+    int rowsInUse() const {
+        return int(std::count_if(rows_.begin(), rows_.end(), [](const auto& r) { return bool(r); }));
+    }
 
   private:
-    std::size_t offset(int a, int b) const {
-        if (!contains(a, b)) {
-            throw ProgramError(ProgramError::SubscriptOutOfRange,
-                               QStringLiteral("添字 (%1, %2) が範囲 (0..%3, 0..%4) の外です。")
-                                   .arg(a)
-                                   .arg(b)
-                                   .arg(maxA_)
-                                   .arg(maxB_));
+    // The test stays in the caller, so that the compiler sees no access follows a failed one.
+    inline __attribute__((always_inline)) void check(int a, int b) const {
+        if (!contains(a, b)) throwOutOfRange(a, b);
+    }
+    [[noreturn]] void throwOutOfRange(int a, int b) const {
+        throw ProgramError(ProgramError::SubscriptOutOfRange,
+                           QStringLiteral("添字 (%1, %2) が範囲 (0..%3, 0..%4) の外です。")
+                               .arg(a)
+                               .arg(b)
+                               .arg(maxA_)
+                               .arg(maxB_));
+    }
+    T* rowOf(int a) {
+        std::unique_ptr<T[]>& r = rows_[std::size_t(a)];
+        if (!r) {
+            r = std::make_unique<T[]>(untouched_.size());
+            std::copy(untouched_.begin(), untouched_.end(), r.get());
         }
-        return std::size_t(a) * std::size_t(maxB_ + 1) + std::size_t(b);
+        return r.get();
     }
     int maxA_;
     int maxB_;
-    std::vector<T> values_;
+    std::vector<std::unique_ptr<T[]>> rows_;
+    std::vector<T> untouched_;
 };
 
 }  // namespace pekuru

@@ -281,6 +281,29 @@ TEST(Statistics, CountsPointsPeriodsAndBests) {
     EXPECT_EQ(s.g->LevelBest[3], kNoTime);
 }
 
+TEST(Statistics, TakeMemoryOnlyForTheStudentsInTheFile) {
+    Store s;
+    const double today = s.today();
+    s.writeRecords({rec(today, 1, 1, 30), rec(today - 1, 7, 2, 80), rec(today, 7, 3, 99999)});
+    s.results->回数求();
+    const hensuu1& g = *s.g;  // reads through a const table take no memory
+    for (const auto* table : {&g.RuikeiKaisuu, &g.KikanKaisuuA, &g.KikanKaisuuB})
+        EXPECT_LE(table->rowsInUse(), 2);
+    for (const auto* table : {&g.RuikeiPoint, &g.KikanPointA, &g.KikanPointB, &g.HonjituPoint})
+        EXPECT_LE(table->rowsInUse(), 2);
+    EXPECT_LE(g.HonjituKaisuu.rowsInUse(), 2);
+    EXPECT_LE(g.JikoBest.rowsInUse(), 3);  // row 0 is written at start-up
+    // The untouched rows read as they always did: no best time for students, 0 for student 0
+    // and for level 0.
+    EXPECT_EQ(g.JikoBest(4999, 5), kNoTime);
+    EXPECT_EQ(g.JikoBest(4999, 0), 0);
+    EXPECT_EQ(g.JikoBest(0, 5), 0);
+    EXPECT_EQ(g.JikoBest(7, 0), 0);
+    EXPECT_EQ(g.JikoBest(7, 2), 80);
+    EXPECT_EQ(g.JikoBest(7, 3), kNoTime);
+    EXPECT_EQ(g.RuikeiPoint(4999, 1), 0);
+}
+
 TEST(Statistics, EmptyPeriodLengthCoversNothingAndABadOneIsReported) {
     Store s;
     s.g->LevelValue8[1] = Variant();
