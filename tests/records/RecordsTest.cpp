@@ -470,6 +470,74 @@ TEST(Statistics, AVariedClassroomFileGivesTheSameTablesBitForBit) {
     }
 }
 
+TEST(Statistics, ANewLevelTableIsUsedAtTheNextReload) {
+    Store s;
+    const double today = s.today();
+    s.writeRecords({rec(today, 1, 1, 30), rec(today, 1, 1, 100), rec(today, 1, 1, 99999)});
+    s.results->回数求();
+    EXPECT_EQ(s.g->RuikeiPoint(1, 1), 11 + 4 + 0);
+    struct Case {
+        Long target;
+        float factor;
+        Long points;  // of 30, 100 and the time-over together
+    };
+    const Case cases[] = {
+        {60, 2.0f, 22 + 8},           // the factor changed
+        {120, 2.0f, 2 * 26 + 2 * 5},  // the target changed: 30 and 100 are both within it
+        {120, 1.5f, 39 + 7},
+        {60, 1.0f, 11 + 4},  // back to the first table
+    };
+    for (const Case& c : cases) {
+        s.g->GoukakuTime[1] = c.target;
+        s.g->LevelPoint[1] = c.factor;
+        s.results->回数求();
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), c.points) << c.target << " × " << c.factor;
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), s.results->KeisanPoint(30, 1) + s.results->KeisanPoint(100, 1) +
+                                              s.results->KeisanPoint(99999, 1));
+    }
+}
+
+TEST(Statistics, PointsBelowZeroAndTheFirstFailureInOrder) {
+    const double today = Store().today();
+    // A negative factor makes sums that go down: they are added up step by step, exactly.
+    {
+        Store s;
+        s.g->LevelPoint[1] = -1.0f;
+        s.writeRecords({rec(today, 1, 1, 30), rec(today - 3, 1, 1, 100), rec(today, 2, 1, 60)});
+        s.results->回数求();
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), -11 - 4);
+        EXPECT_EQ(s.g->KikanPointA(1, 1), -11 - 4);
+        EXPECT_EQ(s.g->HonjituPoint(1, 1), -11);
+        EXPECT_EQ(s.g->HonjituKaisuu(1, 1), 1.0f);
+        EXPECT_EQ(s.g->RuikeiPoint(2, 1), -5);
+    }
+    struct Case {
+        const char* what;
+        std::vector<SeisekiRec> records;
+        QString startsWith;
+    };
+    // 55 × 2^24 points a record: the 24th of today's overflows period A's sum first.
+    const std::vector<SeisekiRec> many(24, rec(today, 1, 1, 0));
+    std::vector<SeisekiRec> thenOutOfRange = many;
+    thenOutOfRange.push_back(rec(today, 1, 36, 30));
+    std::vector<SeisekiRec> thenBadPeriod = many;
+    thenBadPeriod.push_back(rec(today, 1, 2, 30));
+    const Case cases[] = {
+        {"a sum past the 32-bit range", many, QStringLiteral("期間Aのポイント の合計が大きすぎて")},
+        {"a record out of range after it", thenOutOfRange, QStringLiteral("成績ランダムファイル表示")},
+        {"a bad period length after it", thenBadPeriod, QStringLiteral("期間Aのポイント の合計が大きすぎて")},
+    };
+    for (const Case& c : cases) {
+        Store s;
+        s.g->LevelPoint[1] = 16777216.0f;
+        s.g->LevelValue9[2] = Variant::text(QStringLiteral("一日"));
+        s.writeRecords(c.records);
+        const auto e = exitOf([&] { s.results->回数求(); });
+        ASSERT_TRUE(e) << c.what;
+        EXPECT_TRUE(e->text().contains(c.startsWith)) << c.what << ": " << e->text().toStdString();
+    }
+}
+
 TEST(Recording, FlagsAndBestsUseStrictComparisons) {
     Store s;
     s.writeRecords({rec(s.today(), 1, 1, 50), rec(s.today(), 1, 1, 50), rec(s.today(), 2, 1, 40)});
