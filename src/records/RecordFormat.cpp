@@ -13,7 +13,6 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 
 void putDouble(char* p, double v) { qToLittleEndian<quint64>(std::bit_cast<quint64>(v), p); }
-double getDouble(const char* p) { return std::bit_cast<double>(qFromLittleEndian<quint64>(p)); }
 void putInt16(char* p, std::int16_t v) { qToLittleEndian<qint16>(v, p); }
 void putInt32(char* p, std::int32_t v) { qToLittleEndian<qint32>(v, p); }
 void putText(char* p, const QString& text, int width) {
@@ -67,12 +66,13 @@ QByteArray encode(const SeisekiRec& r) {
 }
 
 SeisekiRec decodeSeisekiRec(const char* p) {
+    const SeisekiNumbers n = decodeSeisekiNumbers(p);
     SeisekiRec r;
-    r.hiduke = getDouble(p + 0);
-    r.jikoku = getDouble(p + 8);
-    r.bangou = qFromLittleEndian<qint16>(p + 16);
-    r.level = qFromLittleEndian<qint16>(p + 18);
-    r.time = qFromLittleEndian<qint32>(p + 20);
+    r.hiduke = n.hiduke;
+    r.jikoku = n.jikoku;
+    r.bangou = n.bangou;
+    r.level = n.level;
+    r.time = n.time;
     return r;
 }
 

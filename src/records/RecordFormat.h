@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QtEndian>
+#include <bit>
 #include <cstdint>
 
 namespace pekuru {
@@ -33,6 +35,21 @@ struct SeisekiRec {
 QByteArray encode(const SeisekiRec& r);
 // Reads the numeric fields of a record (the texts are not read back).
 SeisekiRec decodeSeisekiRec(const char* bytes);
+
+// The numeric fields of a shared record, read in place. The reload reads 20000 of these at a time,
+// so this stays inline and carries no text.
+struct SeisekiNumbers {
+    double hiduke;
+    double jikoku;
+    std::int16_t bangou;
+    std::int16_t level;
+    std::int32_t time;
+};
+inline SeisekiNumbers decodeSeisekiNumbers(const char* p) {
+    return {std::bit_cast<double>(qFromLittleEndian<quint64>(p + 0)),
+            std::bit_cast<double>(qFromLittleEndian<quint64>(p + 8)), qFromLittleEndian<qint16>(p + 16),
+            qFromLittleEndian<qint16>(p + 18), qFromLittleEndian<qint32>(p + 20)};
+}
 
 // One attempt as the home-use result file holds it.
 struct KateiRec {

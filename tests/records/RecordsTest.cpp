@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QtEndian>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <random>
+#include <string>
 
 #include "platform/ProgramError.h"
 #include "records/RecordFormat.h"
@@ -370,6 +373,192 @@ TEST(Loader, AnUnreachableFolderIsTriedFourTimesFiveSecondsApart) {
     EXPECT_TRUE(e->text().startsWith(QStringLiteral("ファイルがありません")));
     EXPECT_EQ(s.waiter.waits, (std::vector<double>{5, 5, 5, 5}));
     EXPECT_EQ(s.g->RetryCount, 4);
+}
+
+namespace {
+
+// A classroom file with a bit of everything the reload must get exactly right: all 35 levels with
+// targets up to 2500 s (times of four digits and more), single-precision factors, period lengths of
+// 0, 1, 2.5 and 30 days, empty and written as text; times of 0, equal to the target, 5999 and 6000,
+// time-overs, negative times; dates in the future, with a time part, negative; students 0, 4999 and
+// 5000, level 0. More than 20000 records, so the oldest are left out. Deterministic: the raw
+// mt19937 stream is the same with every standard library.
+QByteArray variedClassroomFile(std::uint32_t seed, int records, double today, int students) {
+    std::mt19937 random{seed};
+    const auto pick = [&](std::uint32_t n) { return int(random() % n); };
+    QByteArray b;
+    for (int i = 0; i < records; ++i) {
+        SeisekiRec r;
+        const int who = pick(100);
+        r.bangou = Integer(who < 2 ? 0 : who < 4 ? 4999 : who < 6 ? 5000 : 1 + pick(std::uint32_t(students)));
+        r.level = Integer(pick(100) < 2 ? 0 : 1 + pick(35));
+        const int when = pick(100);
+        r.hiduke = when < 1   ? -1.0 - pick(3)
+                   : when < 3 ? today + 1
+                              : today - pick(45) + (when < 6 ? 0.5 : 0.0);
+        r.jikoku = timeOfDayValue(pick(86400));
+        const Long target = 20 + 70 * ((r.level * 7) % 36);
+        const int kind = pick(100);
+        r.time = kind < 3    ? kNoTime
+                 : kind < 4  ? 99998
+                 : kind < 5  ? 0
+                 : kind < 7  ? target
+                 : kind < 8  ? 5999 + pick(2)
+                 : kind < 9  ? -pick(150)
+                 : kind < 10 ? 100000 + pick(2000000)
+                             : Long(pick(std::uint32_t(target) * 12 + 1));
+        b += encode(r);
+    }
+    return b;
+}
+
+// FNV-1a over the bytes of every entry, row by row.
+template <typename T>
+std::uint64_t digestOf(const T* first, std::size_t count) {
+    std::uint64_t h = 14695981039346656037ull;
+    const auto* p = reinterpret_cast<const unsigned char*>(first);
+    for (std::size_t i = 0; i < count * sizeof(T); ++i) h = (h ^ p[i]) * 1099511628211ull;
+    return h;
+}
+
+// Every table the reload fills, each as one digest, so a difference names its table.
+std::map<std::string, std::uint64_t> reloadDigests(hensuu1& g) {
+    const auto whole = [](auto& table) {
+        return digestOf(table.row(0), std::size_t(table.maxA() + 1) * std::size_t(table.maxB() + 1));
+    };
+    const auto slots = [&g](auto& table) { return digestOf(&table[1], std::size_t(g.RecordSuu)); };
+    return {{"RuikeiKaisuu", whole(g.RuikeiKaisuu)},   {"RuikeiPoint", whole(g.RuikeiPoint)},
+            {"HonjituKaisuu", whole(g.HonjituKaisuu)}, {"HonjituPoint", whole(g.HonjituPoint)},
+            {"KikanKaisuuA", whole(g.KikanKaisuuA)},   {"KikanPointA", whole(g.KikanPointA)},
+            {"KikanKaisuuB", whole(g.KikanKaisuuB)},   {"KikanPointB", whole(g.KikanPointB)},
+            {"JikoBest", whole(g.JikoBest)},           {"LevelBest", digestOf(&g.LevelBest[0], 36)},
+            {"RecordSuu", std::uint64_t(g.RecordSuu)}, {"RecHiduke", slots(g.RecHiduke)},
+            {"RecJikoku", slots(g.RecJikoku)},         {"RecBangou", slots(g.RecBangou)},
+            {"RecLevel", slots(g.RecLevel)},           {"RecTime", slots(g.RecTime)}};
+}
+
+}  // namespace
+
+// The digests below were taken from the first, straightforward reload (one bounds-checked step per
+// record and table) before the reload was made fast; a faster reload must give the same bits.
+TEST(Statistics, AVariedClassroomFileGivesTheSameTablesBitForBit) {
+    Store s;
+    const float factors[] = {1.0f, 1.2f, 1.5f, 0.7f, 2.25f, 0.1f, 3.3f};
+    const Variant periods[] = {Variant::number(7),
+                               Variant::number(1),
+                               Variant::number(0),
+                               Variant::number(30),
+                               Variant::number(2.5),
+                               Variant(),
+                               Variant::text(QStringLiteral("3"))};
+    for (int l = 1; l <= kMaxLevelIndex; ++l) {
+        s.g->GoukakuTime[l] = 20 + 70 * ((l * 7) % 36);
+        s.g->LevelPoint[l] = factors[l % 7];
+        s.g->LevelValue8[l] = periods[l % 7];
+        s.g->LevelValue9[l] = periods[(l * 3) % 7];
+    }
+    const double today = s.today();
+    const QByteArray big = variedClassroomFile(20240510, kMaxRecordSlots + 37, today, 40);
+    const QByteArray small = variedClassroomFile(7, 500, today, 12);
+
+    const std::map<std::string, std::uint64_t> expectedBig = {
+        {"HonjituKaisuu", 0xc2dc6ac9d6ce3805ull}, {"HonjituPoint", 0xd1e75a6322325fa8ull},
+        {"JikoBest", 0xe8170c608a054f8aull},      {"KikanKaisuuA", 0x1cade47ae6fcb7fbull},
+        {"KikanKaisuuB", 0x4f1629c2121b7097ull},  {"KikanPointA", 0x9240491193345634ull},
+        {"KikanPointB", 0x2e07d3898f501635ull},   {"LevelBest", 0x0eea6ad15a25c205ull},
+        {"RecBangou", 0x8b8bae9e53e52bdbull},     {"RecHiduke", 0xb1621fcbb2b64569ull},
+        {"RecJikoku", 0xfe533317adb1b001ull},     {"RecLevel", 0x064fb06a873a1097ull},
+        {"RecTime", 0xc652639d404c321full},       {"RecordSuu", 0x0000000000004a58ull},
+        {"RuikeiKaisuu", 0x97ff1be38637d9f0ull},  {"RuikeiPoint", 0xd9ea309aeed1f10cull},
+    };
+    const std::map<std::string, std::uint64_t> expectedSmall = {
+        {"HonjituKaisuu", 0x0a6baad8a3288908ull}, {"HonjituPoint", 0x978bb22c10ca8164ull},
+        {"JikoBest", 0x440d146b45e6ffc3ull},      {"KikanKaisuuA", 0xfa69987a1edf9726ull},
+        {"KikanKaisuuB", 0xbc2c7ab58a20c3d4ull},  {"KikanPointA", 0x7389ce8d8979fec9ull},
+        {"KikanPointB", 0xa93e0a3be96d4463ull},   {"LevelBest", 0x6daa7d7de0fd742dull},
+        {"RecBangou", 0x15792e9a166163fbull},     {"RecHiduke", 0x5b1551257d590adcull},
+        {"RecJikoku", 0x87d5cbc4def1388dull},     {"RecLevel", 0x53f6c7666a686e6aull},
+        {"RecTime", 0xc85bdc1e85926192ull},       {"RecordSuu", 0x00000000000001e0ull},
+        {"RuikeiKaisuu", 0x4cbeb4940dd17e1dull},  {"RuikeiPoint", 0x73124a219e1b1a18ull},
+    };
+    // The second file has fewer and other students: rows of the first must not linger.
+    for (const auto& [file, expected] :
+         {std::pair{big, expectedBig}, {small, expectedSmall}, {big, expectedBig}}) {
+        test::writeBytes(s.shared(), file);
+        s.results->回数求();
+        const auto got = reloadDigests(*s.g);
+        for (const auto& [table, digest] : expected)
+            EXPECT_EQ(got.at(table), digest)
+                << table << " after a file of " << file.size() / 44 << " records";
+    }
+}
+
+TEST(Statistics, ANewLevelTableIsUsedAtTheNextReload) {
+    Store s;
+    const double today = s.today();
+    s.writeRecords({rec(today, 1, 1, 30), rec(today, 1, 1, 100), rec(today, 1, 1, 99999)});
+    s.results->回数求();
+    EXPECT_EQ(s.g->RuikeiPoint(1, 1), 11 + 4 + 0);
+    struct Case {
+        Long target;
+        float factor;
+        Long points;  // of 30, 100 and the time-over together
+    };
+    const Case cases[] = {
+        {60, 2.0f, 22 + 8},           // the factor changed
+        {120, 2.0f, 2 * 26 + 2 * 5},  // the target changed: 30 and 100 are both within it
+        {120, 1.5f, 39 + 7},
+        {60, 1.0f, 11 + 4},  // back to the first table
+    };
+    for (const Case& c : cases) {
+        s.g->GoukakuTime[1] = c.target;
+        s.g->LevelPoint[1] = c.factor;
+        s.results->回数求();
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), c.points) << c.target << " × " << c.factor;
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), s.results->KeisanPoint(30, 1) + s.results->KeisanPoint(100, 1) +
+                                              s.results->KeisanPoint(99999, 1));
+    }
+}
+
+TEST(Statistics, PointsBelowZeroAndTheFirstFailureInOrder) {
+    const double today = Store().today();
+    // A negative factor makes sums that go down: they are added up step by step, exactly.
+    {
+        Store s;
+        s.g->LevelPoint[1] = -1.0f;
+        s.writeRecords({rec(today, 1, 1, 30), rec(today - 3, 1, 1, 100), rec(today, 2, 1, 60)});
+        s.results->回数求();
+        EXPECT_EQ(s.g->RuikeiPoint(1, 1), -11 - 4);
+        EXPECT_EQ(s.g->KikanPointA(1, 1), -11 - 4);
+        EXPECT_EQ(s.g->HonjituPoint(1, 1), -11);
+        EXPECT_EQ(s.g->HonjituKaisuu(1, 1), 1.0f);
+        EXPECT_EQ(s.g->RuikeiPoint(2, 1), -5);
+    }
+    struct Case {
+        const char* what;
+        std::vector<SeisekiRec> records;
+        QString startsWith;
+    };
+    // 55 × 2^24 points a record: the 24th of today's overflows period A's sum first.
+    const std::vector<SeisekiRec> many(24, rec(today, 1, 1, 0));
+    std::vector<SeisekiRec> thenOutOfRange = many;
+    thenOutOfRange.push_back(rec(today, 1, 36, 30));
+    std::vector<SeisekiRec> thenBadPeriod = many;
+    thenBadPeriod.push_back(rec(today, 1, 2, 30));
+    const Case cases[] = {
+        {"a sum past the 32-bit range", many, QStringLiteral("期間Aのポイント の合計が大きすぎて")},
+        {"a record out of range after it", thenOutOfRange, QStringLiteral("成績ランダムファイル表示")},
+        {"a bad period length after it", thenBadPeriod, QStringLiteral("期間Aのポイント の合計が大きすぎて")},
+    };
+    for (const Case& c : cases) {
+        Store s;
+        s.g->LevelPoint[1] = 16777216.0f;
+        s.g->LevelValue9[2] = Variant::text(QStringLiteral("一日"));
+        s.writeRecords(c.records);
+        const auto e = exitOf([&] { s.results->回数求(); });
+        ASSERT_TRUE(e) << c.what;
+        EXPECT_TRUE(e->text().contains(c.startsWith)) << c.what << ": " << e->text().toStdString();
+    }
 }
 
 TEST(Recording, FlagsAndBestsUseStrictComparisons) {
