@@ -48,16 +48,14 @@ void addChecked(Long& sum, Long b, const char* what) {
         sumTooLarge(what);
 }
 
-// A per-student table as one array, entry (s, l) at s × (levels + 1) + l, for the reload's loops.
-// They index it only with students and levels the loader has checked, so the bounds are checked
-// once here (row 0 exists) and not again for each of the 20000 records.
+// A per-student table for the reload's loops: whole rows, each taken once per student rather than
+// entry by entry. They index it only with students and levels the loader has checked.
 template <typename T>
 struct Cells {
-    explicit Cells(Table2D<T>& table) : base(table.row(0)), rowLength(std::size_t(table.maxB()) + 1) {}
-    T& operator()(std::size_t s, std::size_t l) const { return base[s * rowLength + l]; }
-    T* row(std::size_t s) const { return base + s * rowLength; }
-    T* base;
-    std::size_t rowLength;
+    explicit Cells(Table2D<T>& table) : table(&table) {}
+    T* row(std::size_t s) const { return table->row(int(s)); }
+    T& operator()(std::size_t s, std::size_t l) const { return row(s)[l]; }
+    Table2D<T>* table;
 };
 
 // The loader's diagnostic for a record whose student or level no table has room for.
@@ -180,6 +178,7 @@ void Results::touch(int student) {
     if (student >= 1 && touchedAt_[std::size_t(student)] < 0) {
         touchedAt_[std::size_t(student)] = Integer(touched_.size());
         touched_.push_back(Integer(student));
+        bestRows_[std::size_t(student)] = g_.JikoBest.row(student);
     }
 }
 
@@ -207,7 +206,10 @@ void Results::resetTouchedRows() {
     levelsWithFigures_ = 0;
     const Cells best(g_.JikoBest);
     for (const Integer s : touched_) std::fill_n(best.row(std::size_t(s)) + 1, kMaxLevelIndex, kNoTime);
-    for (const Integer s : touched_) touchedAt_[std::size_t(s)] = -1;
+    for (const Integer s : touched_) {
+        touchedAt_[std::size_t(s)] = -1;
+        bestRows_[std::size_t(s)] = nullptr;
+    }
     touched_.clear();
 }
 
@@ -381,9 +383,9 @@ void Results::learnLevel(LevelRules& rule, int level, double today) {
     rule.known = true;
 }
 
-int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slots slots, Long* bests,
-                          const Integer* sumRowOf, LevelSums* sums, const LevelRules* rules, double today,
-                          double tomorrow) {
+int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slots slots,
+                          Long* const* bestRows, const Integer* sumRowOf, LevelSums* sums,
+                          const LevelRules* rules, double today, double tomorrow) {
     constexpr std::size_t kRowLength = kMaxLevelIndex + 1;
     int k = slot;
     for (; i < count; ++i) {
@@ -410,7 +412,7 @@ int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slot
         slots.bangou[k] = r.bangou;
         slots.level[k] = r.level;
         slots.time[k] = r.time;
-        Long& best = bests[std::size_t(r.bangou) * kRowLength + std::size_t(r.level)];
+        Long& best = bestRows[r.bangou][r.level];  // every listed student's row is in bestRows
         best = std::min(best, r.time);
         if (!kept) {
             --k;
@@ -443,13 +445,13 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
     // Slots 1..got exist in every slot table (checked here, once); the loop fills them unchecked.
     const Slots slots{&g_.RecHiduke[got] - got, &g_.RecJikoku[got] - got, &g_.RecBangou[got] - got,
                       &g_.RecLevel[got] - got, &g_.RecTime[got] - got};
-    const Cells best(g_.JikoBest);
-    if (best.rowLength != kRowLength) return false;  // the loop's unchecked steps rely on it
+    if (std::size_t(g_.JikoBest.maxB()) + 1 != kRowLength)
+        return false;  // the loop's unchecked steps rely on it
     LevelRules rules[kMaxLevelIndex + 1];
     sums_.clear();
     int k = 0;
-    for (int i = 0; (i = loadAndAddUp(bytes.constData(), i, got, k, slots, best.base, touchedAt_.data(),
-                                      sums_.data(), rules, today, tomorrow)) < got;) {
+    for (int i = 0; (i = loadAndAddUp(bytes.constData(), i, got, k, slots, bestRows_.data(),
+                                      touchedAt_.data(), sums_.data(), rules, today, tomorrow)) < got;) {
         const SeisekiNumbers r = decodeSeisekiNumbers(bytes.constData() + std::size_t(i) * kSeisekiRecLength);
         if (r.bangou < 0 || r.bangou > kMaxStudent || r.level < 0 || r.level > kMaxLevelIndex)
             recordOutOfRange(r, k + 1, first + i, path);  // the loader's failure comes before any other

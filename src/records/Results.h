@@ -97,9 +97,9 @@ class Results {
     // Its hot loop: runs on its own until a record needs more than the common case (a student or
     // a level met for the first time, a time the level's points table does not hold, a record
     // out of range) and returns where it stopped; the caller deals with that record.
-    static int loadAndAddUp(const char* records, int i, int count, int& slot, Slots slots, Long* bests,
-                            const Integer* sumRowOf, LevelSums* sums, const LevelRules* rules, double today,
-                            double tomorrow);
+    static int loadAndAddUp(const char* records, int i, int count, int& slot, Slots slots,
+                            Long* const* bestRows, const Integer* sumRowOf, LevelSums* sums,
+                            const LevelRules* rules, double today, double tomorrow);
 
     hensuu1& g_;
     const Clock& clock_;
@@ -107,6 +107,7 @@ class Results {
     // Students whose rows hold figures from the last load: only they need clearing next time.
     std::vector<Integer> touched_;
     std::vector<Integer> touchedAt_ = std::vector<Integer>(kMaxStudent + 1, -1);  // place in touched_, or -1
+    std::vector<Long*> bestRows_ = std::vector<Long*>(kMaxStudent + 1, nullptr);  // JikoBest rows of touched_
     std::array<LevelPoints, kMaxLevelIndex + 1> points_;
     std::uint64_t levelsWithFigures_ = 0;  // bit l: rows of touched_ may hold counts and points on level l
     std::vector<LevelSums> sums_;  // (i, l) at i × (kMaxLevelIndex + 1) + l for the student touched_[i]

@@ -412,10 +412,9 @@ QByteArray variedClassroomFile(std::uint32_t seed, int records, double today, in
     return b;
 }
 
-// FNV-1a over the bytes of every entry, row by row.
+// FNV-1a over the bytes of every entry, in order; `h` carries the digest on from earlier entries.
 template <typename T>
-std::uint64_t digestOf(const T* first, std::size_t count) {
-    std::uint64_t h = 14695981039346656037ull;
+std::uint64_t digestOf(const T* first, std::size_t count, std::uint64_t h = 14695981039346656037ull) {
     const auto* p = reinterpret_cast<const unsigned char*>(first);
     for (std::size_t i = 0; i < count * sizeof(T); ++i) h = (h ^ p[i]) * 1099511628211ull;
     return h;
@@ -423,8 +422,12 @@ std::uint64_t digestOf(const T* first, std::size_t count) {
 
 // Every table the reload fills, each as one digest, so a difference names its table.
 std::map<std::string, std::uint64_t> reloadDigests(hensuu1& g) {
-    const auto whole = [](auto& table) {
-        return digestOf(table.row(0), std::size_t(table.maxA() + 1) * std::size_t(table.maxB() + 1));
+    // Row by row through reads that take no memory, as if the table were one array.
+    const auto whole = [](const auto& table) {
+        std::uint64_t h = 14695981039346656037ull;
+        for (int a = 0; a <= table.maxA(); ++a)
+            for (int b = 0; b <= table.maxB(); ++b) h = digestOf(&table(a, b), 1, h);
+        return h;
     };
     const auto slots = [&g](auto& table) { return digestOf(&table[1], std::size_t(g.RecordSuu)); };
     return {{"RuikeiKaisuu", whole(g.RuikeiKaisuu)},   {"RuikeiPoint", whole(g.RuikeiPoint)},
