@@ -12,6 +12,7 @@
 
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
+#include "shell/ScreenScale.h"
 #include "tilepuzzle/KeyButton.h"
 #include "tilepuzzle/TileWidget.h"
 
@@ -281,8 +282,8 @@ void MainFrm::resizeEvent(QResizeEvent* event) {
 }
 
 double MainFrm::unit() const {
-    // Everything is laid out for 1024 × 768 and grows with the window's shorter side.
-    return std::max(1.0, std::min(width() / 1024.0, height() / 768.0));
+    // The drill's tiles and figures never shrink below their design size.
+    return std::max(1.0, screenUnit(size()));
 }
 
 void MainFrm::setTextSize(QLabel* label, double points, bool bold) {
