@@ -237,17 +237,22 @@ QByteArray Results::readNewest(std::int64_t& first, QString& path) {
     return bytes;
 }
 
+// Slot k of the loaded records (bounds checked).
+void Results::putSlot(int k, const SeisekiNumbers& r) {
+    g_.RecHiduke[k] = r.hiduke;
+    g_.RecJikoku[k] = r.jikoku;
+    g_.RecBangou[k] = r.bangou;
+    g_.RecLevel[k] = r.level;
+    g_.RecTime[k] = r.time;
+}
+
 void Results::loadSlots(const QByteArray& bytes, std::int64_t first, const QString& path) {
     const int got = int(bytes.size() / kSeisekiRecLength);  // at most kMaxRecordSlots
     int k = 0;
     for (int i = 0; i < got; ++i) {
         const SeisekiNumbers r = decodeSeisekiNumbers(bytes.constData() + std::size_t(i) * kSeisekiRecLength);
         ++k;
-        g_.RecHiduke[k] = r.hiduke;
-        g_.RecJikoku[k] = r.jikoku;
-        g_.RecBangou[k] = r.bangou;
-        g_.RecLevel[k] = r.level;
-        g_.RecTime[k] = r.time;
+        putSlot(k, r);
         if (r.bangou < 0 || r.bangou > kMaxStudent || r.level < 0 || r.level > kMaxLevelIndex)
             recordOutOfRange(r, k, first + i, path);
         Long& best = g_.JikoBest(r.bangou, r.level);
@@ -457,11 +462,7 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
             recordOutOfRange(r, k + 1, first + i, path);  // the loader's failure comes before any other
         if (r.bangou == 0) {
             // Its best is kept like any other; its slot goes to the next record.
-            g_.RecHiduke[k + 1] = r.hiduke;
-            g_.RecJikoku[k + 1] = r.jikoku;
-            g_.RecBangou[k + 1] = r.bangou;
-            g_.RecLevel[k + 1] = r.level;
-            g_.RecTime[k + 1] = r.time;
+            putSlot(k + 1, r);
             g_.JikoBest(0, r.level) = std::min(g_.JikoBest(0, r.level), r.time);
             ++i;
             continue;
@@ -484,11 +485,7 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
                 sums_[std::size_t(touchedAt_[std::size_t(r.bangou)]) * kRowLength + std::size_t(r.level)];
             const bool counted = r.time < kCountedBelow;
             ++k;
-            g_.RecHiduke[k] = r.hiduke;
-            g_.RecJikoku[k] = r.jikoku;
-            g_.RecBangou[k] = r.bangou;
-            g_.RecLevel[k] = r.level;
-            g_.RecTime[k] = r.time;
+            putSlot(k, r);
             g_.JikoBest(r.bangou, r.level) = std::min(g_.JikoBest(r.bangou, r.level), r.time);
             sum.ruikeiKaisuu = Integer(sum.ruikeiKaisuu + counted);
             sum.ruikeiPoint += p;

@@ -11,6 +11,8 @@
 
 namespace pekuru {
 
+struct SeisekiNumbers;
+
 QString sharedResultPath(const hensuu1& g);  // DataFolder & "成績累積データ.dat"
 QString homeResultPath(const hensuu1& g);    // KyoutuuFolder & "成績累積データ家庭用.dat"
 
@@ -87,6 +89,7 @@ class Results {
     // The newest records' bytes; `first` is the number of the first of them in the file.
     QByteArray readNewest(std::int64_t& first, QString& path);
     // The loader's steps as written, one checked step per record; then LevelBest from JikoBest.
+    void putSlot(int k, const SeisekiNumbers& r);
     void loadSlots(const QByteArray& bytes, std::int64_t first, const QString& path);
     void findLevelBests();
     // The statistics as written, one checked step per record and table.
