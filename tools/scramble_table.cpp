@@ -22,7 +22,8 @@ const char kUsage[] =
     "\n"
     "平文の表 PLAIN.CSV (1 行が 1 つの行、項目は「,」区切り、1000 行・1 行 100 項目まで) を\n"
     "ペクルが読む暗号化した表ファイルにします。出力は CP932、改行は CR LF です。\n"
-    "OUT を省くと、PLAIN.CSV の名前の最初の「.」から後を「vv.ccc」にした名前に書きます\n"
+    "OUT を省くと、PLAIN.CSV "
+    "と同じフォルダに、ファイル名の最初の「.」から後を「vv.ccc」にした名前で書きます\n"
     "(例: 四字02.CSV → 四字02vv.ccc)。\n"
     "\n"
     "  --utf8   PLAIN.CSV を UTF-8 として読む (省くと CP932 (シフトJIS) として読む)\n"
@@ -57,18 +58,8 @@ QString decodeUtf8(const QByteArray& bytes, const QString& path) {
     return text;
 }
 
-// The default output beside the input. The name rule cuts at the first "." of the whole path; when
-// that "." lies in a folder name the result would land somewhere else, so ask for OUT instead.
-QString defaultOutput(const QString& input) {
-    const QString out = pekuru::scrambledFileName(input);
-    const qsizetype folderEnd = input.lastIndexOf(QLatin1Char('/'));
-    if (input.indexOf(QLatin1Char('.')) <= folderEnd)
-        throw Failure{QStringLiteral("『%1』はフォルダの名前に「.」を含むため、出力の名前を決められません。"
-                                     "出力ファイル名 OUT を指定してください。")
-                          .arg(input),
-                      2};
-    return out;
-}
+// The default output beside the input, named by the program's own rule.
+QString defaultOutput(const QString& input) { return pekuru::scrambledFileName(input); }
 
 void writeOutput(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);

@@ -84,23 +84,36 @@ RecordFile::Status RecordFile::writeAt(std::int64_t offset, const QByteArray& by
     return Status::Ok;
 }
 
-QByteArray RecordFile::readAt(std::int64_t offset, std::int64_t count) {
-    QByteArray out;
-    if (count <= 0) return out;
+RecordFile::Status RecordFile::readAt(std::int64_t offset, std::int64_t count, QByteArray& out) {
+    out.clear();
+    if (count <= 0) return Status::Ok;
     out.resize(qsizetype(count));
     qsizetype done = 0;
     while (done < out.size()) {
         const ssize_t n =
             ::pread(fd_, out.data() + done, std::size_t(out.size() - done), off_t(offset + done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n < 0) fail(errno);
-            break;
+        if (n < 0) {
+            const int err = errno;
+            out.truncate(done);
+            fail(err);
+            return Status::Failed;  // even EAGAIN: a read that stopped is no lock to wait for
         }
+        if (n == 0) break;
         done += n;
     }
-    out.truncate(done);
-    return out;
+    if (done < out.size()) {
+        // The file ended before the length it gave a moment ago: it was cut short, or a network
+        // share gave up in the middle. What came back is not the file.
+        errno_ = EIO;
+        error_ = QStringLiteral("%1 バイト目から %2 バイトを読むはずが、%3 バイトしか読めませんでした")
+                     .arg(offset)
+                     .arg(count)
+                     .arg(done);
+        out.truncate(done);
+        return Status::Failed;
+    }
+    return Status::Ok;
 }
 
 void RecordFile::close() {

@@ -28,8 +28,9 @@ class RecordFile {
     std::int64_t length();
     // Writes `bytes` at `offset` whole and makes it durable before the lock is given up.
     Status writeAt(std::int64_t offset, const QByteArray& bytes);
-    // Reads `count` bytes from `offset`; fewer at the end of the file.
-    QByteArray readAt(std::int64_t offset, std::int64_t count);
+    // Reads `count` bytes from `offset` into `out`, all of them or Failed: a file that ends sooner
+    // (cut short, or a share that stopped answering) is an error, never a shorter read.
+    Status readAt(std::int64_t offset, std::int64_t count, QByteArray& out);
     void close();
 
     bool isOpen() const { return fd_ >= 0; }

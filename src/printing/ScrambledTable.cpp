@@ -125,7 +125,11 @@ std::array<QString, 199> keyNumbers(QStringView keyText) {
 int longestKeyPosition() { return key().longest; }
 
 QString scrambledFileName(const QString& plainName) {
-    const qsizetype dot = plainName.indexOf(QLatin1Char('.'));
+    // Only the file's own name is cut: the folders above it may carry dots of their own
+    // (~/.local/share, /home/taro.yamada, /mnt/juku.share), and cutting there would name a file
+    // that does not exist.
+    const qsizetype nameStart = plainName.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = plainName.indexOf(QLatin1Char('.'), nameStart);
     if (dot < 0)
         throw ProgramError(
             ProgramError::BadFileName,

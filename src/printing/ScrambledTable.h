@@ -35,8 +35,9 @@ std::array<QString, 199> keyNumbers(QStringView keyText);
 // The longest character position that the key uses; every scrambled line is at least this long.
 int longestKeyPosition();
 
-// The scrambled file that stands for a plain table: the name cut before its first "." (of the whole
-// path, folder included) followed by "vv.ccc". A name without "." is a run-time error.
+// The scrambled file that stands for a plain table: the path with its file name cut before the
+// name's first "." (dots in the folders above stay), followed by "vv.ccc". A file name without "."
+// is a run-time error.
 QString scrambledFileName(const QString& plainName);
 
 // Why `plainLine` cannot be stored as a row of a scrambled table (empty when it can): it holds a

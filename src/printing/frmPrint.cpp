@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "platform/ProgramError.h"
+#include "shell/ScreenManager.h"
 #include "shell/ScreenScale.h"
 
 namespace pekuru {
@@ -117,6 +118,16 @@ void frmPrint::dispatch() {
     Check2->setChecked(ctx_.g.PrintTateYoko == 1);
     if (ctx_.g.PrintLayout == 2) page_ = layoutTable(ctx_.g, setup_, font_);
     Picture1->setPage(page_, setup_, font_);
+}
+
+bool frmPrint::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Every activation lays the page out again from the print table as it is now: a teacher who
+    // went back to the selection, changed it and pressed "印刷へ" sees the sheet that will print.
+    if ((event->type() == QEvent::WindowActivate || event->type() == shownAgainEvent()) &&
+        !Check1->isChecked())
+        dispatch();
+    return handled;
 }
 
 void frmPrint::showEvent(QShowEvent* event) {

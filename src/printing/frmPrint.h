@@ -18,6 +18,8 @@ class PagePreview : public QWidget {
   public:
     explicit PagePreview(QWidget* parent = nullptr);
     void setPage(const LaidOutPage& page, const PageSetup& setup, const QFont& font);
+    // What the preview shows now.
+    const LaidOutPage& page() const { return page_; }
     // The paper's rectangle inside the widget.
     QRectF paperRect() const;
 
@@ -48,6 +50,7 @@ class frmPrint : public QWidget {
     PageSetup setup() const { return setup_; }
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -138,11 +138,21 @@ std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes) 
         throw ProgramError(
             ProgramError::PermissionDenied,
             QStringLiteral("成績ファイル『%1』を読めません: %2").arg(path, file.errorString()));
+    // Records are only ever added: a file that gives fewer bytes than its length was cut short or
+    // is on a share that stopped answering, and exporting what came would drop the newest records.
+    const qint64 length = file.size();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ProgramError(
             ProgramError::DeviceIo,
             QStringLiteral("成績ファイル『%1』を読み切れません: %2").arg(path, file.errorString()));
+    if (bytes.size() < length)
+        throw ProgramError(ProgramError::DeviceIo,
+                           QStringLiteral("成績ファイル『%1』を読み切れません: %2 バイトのはずが、%3 "
+                                          "バイトしか読めませんでした。")
+                               .arg(path)
+                               .arg(length)
+                               .arg(bytes.size()));
     const qsizetype whole = bytes.size() / kSeisekiRecLength;
     if (bytes.size() % kSeisekiRecLength != 0)
         notes << QStringLiteral(

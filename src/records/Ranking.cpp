@@ -230,8 +230,16 @@ std::vector<SeisekiRec> readNewestRecords(const QString& path, int count) {
     }
     const std::int64_t n = std::max<std::int64_t>(file.length(), 0) / kSeisekiRecLength;
     const std::int64_t first = n > count ? n - count + 1 : 1;
-    const QByteArray bytes =
-        file.readAt((first - 1) * kSeisekiRecLength, (n - first + 1) * kSeisekiRecLength);
+    QByteArray bytes;
+    const std::int64_t wanted = (n - first + 1) * kSeisekiRecLength;
+    if (file.readAt((first - 1) * kSeisekiRecLength, wanted, bytes) != RecordFile::Status::Ok)
+        throw ProgramError(ProgramError::DeviceIo,
+                           QStringLiteral("成績ファイル『%1』を読み切れません: %2 (%3)。"
+                                          "新しい記録 %4 件 (%5 バイト) を読むはずでした。")
+                               .arg(path, file.errorText())
+                               .arg(file.errorNumber())
+                               .arg(n - first + 1)
+                               .arg(wanted));
     file.close();
     std::vector<SeisekiRec> records;
     records.reserve(std::size_t(bytes.size() / kSeisekiRecLength));

@@ -232,7 +232,14 @@ QByteArray Results::readNewest(std::int64_t& first, QString& path) {
     const std::int64_t length = file.length();
     const std::int64_t n = length < 0 ? 0 : length / kSeisekiRecLength;
     first = n > kMaxRecordSlots ? n - kMaxRecordSlots + 1 : 1;
-    QByteArray bytes = file.readAt((first - 1) * kSeisekiRecLength, (n - first + 1) * kSeisekiRecLength);
+    QByteArray bytes;
+    const std::int64_t wanted = (n - first + 1) * kSeisekiRecLength;
+    if (file.readAt((first - 1) * kSeisekiRecLength, wanted, bytes) != RecordFile::Status::Ok)
+        endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を読み切れません。"
+                               "新しい記録 %3 件 (%4 バイト) を読むはずでした。")
+                    .arg(hostError(file), path)
+                    .arg(n - first + 1)
+                    .arg(wanted));
     file.close();
     return bytes;
 }

@@ -35,13 +35,23 @@ void ScreenManager::show(Screen screen) {
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         loaded_[screen] = w;
     }
-    if (place.isValid() && !w->isVisible()) {
+    const bool wasUp = w->isVisible();
+    if (place.isValid() && !wasUp) {
         w->setGeometry(place);
         w->setWindowState(state);
     }
     w->show();
     w->raise();
     w->activateWindow();
+    if (wasUp) {
+        QEvent again(shownAgainEvent());
+        QCoreApplication::sendEvent(w, &again);
+    }
+}
+
+QEvent::Type shownAgainEvent() {
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
 }
 
 void ScreenManager::unload(Screen screen) {

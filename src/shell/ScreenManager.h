@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -37,6 +38,11 @@ class ScreenManager : public Navigator {
     std::map<Screen, Factory> factories_;
     std::map<Screen, QPointer<QWidget>> loaded_;
 };
+
+// Sent to a screen that is shown again while it is already up (brought to the front by the flow).
+// Such a showing is an activation like any other, but the window system may report none: the
+// screen may already be the active window, or there may be no window manager to hand it the focus.
+QEvent::Type shownAgainEvent();
 
 // A plain window with a caption, for screens that later work fills in.
 QWidget* makeBareScreen(AppContext& context, const QString& objectName, const QString& caption);

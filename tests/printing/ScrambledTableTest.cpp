@@ -99,21 +99,29 @@ TEST(TableKey, ScramblesExactlyAsTheKeyTextsRead) {
     EXPECT_EQ(unscrambleLine(stored), padded(plain + kMarker));
 }
 
-TEST(ScrambledFileName, CutsTheWholePathAtItsFirstDot) {
+TEST(ScrambledFileName, CutsTheFileNameAtItsFirstDotWhateverTheFoldersHold) {
     const std::pair<QString, QString> cases[] = {
         {QStringLiteral("四字02.CSV"), QStringLiteral("四字02vv.ccc")},
         {QStringLiteral("/教室/ペクル/四字02.CSV"), QStringLiteral("/教室/ペクル/四字02vv.ccc")},
-        {QStringLiteral("v1.2/四字02.CSV"), QStringLiteral("v1vv.ccc")},
+        {QStringLiteral("v1.2/四字02.CSV"), QStringLiteral("v1.2/四字02vv.ccc")},
+        {QStringLiteral("/home/taro/.local/share/pekuru/教室/ペクル/四字02.CSV"),
+         QStringLiteral("/home/taro/.local/share/pekuru/教室/ペクル/四字02vv.ccc")},
+        {QStringLiteral("/mnt/juku.share/ペクル.v2/四字02.CSV"),
+         QStringLiteral("/mnt/juku.share/ペクル.v2/四字02vv.ccc")},
         {QStringLiteral("表.tar.gz"), QStringLiteral("表vv.ccc")},
         {QStringLiteral("表."), QStringLiteral("表vv.ccc")},
-        {QStringLiteral(".csv"), QStringLiteral("vv.ccc")},
+        {QStringLiteral("/教室/.csv"), QStringLiteral("/教室/vv.ccc")},
     };
     for (const auto& [plain, scrambled] : cases)
         EXPECT_EQ(scrambledFileName(plain), scrambled) << plain.toStdString();
 
-    const ProgramError e = errorOf([] { (void)scrambledFileName(QStringLiteral("/教室/四字02")); });
-    EXPECT_EQ(e.number(), ProgramError::BadFileName);
-    EXPECT_TRUE(e.description().contains(QStringLiteral("/教室/四字02")));
+    // A dot only in the folders does not give the file name one.
+    for (const char* name : {"/教室/四字02", "/home/taro.yamada/四字02"}) {
+        const QString plain = QString::fromUtf8(name);
+        const ProgramError e = errorOf([&] { (void)scrambledFileName(plain); });
+        EXPECT_EQ(e.number(), ProgramError::BadFileName) << name;
+        EXPECT_TRUE(e.description().contains(plain)) << name;
+    }
 }
 
 TEST(ScrambledTableReader, StoresTheFieldsBeforeTheMarker) {

@@ -12,6 +12,7 @@
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "support/ErrorOf.h"
+#include "support/ShortReads.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
@@ -147,6 +148,20 @@ TEST(CsvExport, TheResultFileIsReadWholeOrRefusedWithTheRecordNamed) {
             << e.description().toStdString();
         EXPECT_TRUE(e.description().contains(QString::fromUtf16(c.words))) << e.description().toStdString();
     }
+    // A file that ends before its length said (cut short, or a share that stopped answering) is
+    // refused, not exported without its newest records.
+    test::writeBytes(path, recordBytes(std::vector<SeisekiRec>(3, rec(day, 3600, 1, 1, 50))));
+    {
+        const test::ShortReads cut(path, 100);
+        const ProgramError e = test::errorOf([&] { readAllRecords(path, notes); });
+        EXPECT_EQ(e.number(), ProgramError::DeviceIo);
+        EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("132 バイトのはずが、100 バイトしか")))
+            << e.description().toStdString();
+        EXPECT_GT(cut.shortened(), 0);
+    }
+    EXPECT_EQ(readAllRecords(path, notes).size(), 3u);  // the same file read whole
+
     const ProgramError missing =
         test::errorOf([&] { readAllRecords(dir.filePath(QStringLiteral("none.dat")), notes); });
     EXPECT_EQ(missing.number(), ProgramError::FileNotFound);

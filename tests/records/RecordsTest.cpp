@@ -11,8 +11,11 @@
 #include <string>
 
 #include "platform/ProgramError.h"
+#include "records/Ranking.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
+#include "support/ErrorOf.h"
+#include "support/ShortReads.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;
@@ -363,6 +366,40 @@ TEST(Loader, ARecordOutOfRangeEndsWithTheDiagnostic) {
             e->text().contains(QStringLiteral("/Bangou=%1/level=%2/").arg(bad.bangou).arg(bad.level)));
         EXPECT_TRUE(e->text().contains(QStringLiteral("2 番目の記録")));
     }
+}
+
+// Every reader of the shared file: the reload of the statistics and the hub's lists of attempts.
+// A read that stops before the length the file gave is an error naming the file and what was
+// expected, never a quietly shorter table without the newest records; and nothing is written.
+TEST(Loader, AReadCutShortEndsWithTheDiagnosticAndWritesNothing) {
+    Store s;
+    s.writeRecords({rec(s.today(), 1, 1, 30), rec(s.today(), 2, 1, 40), rec(s.today(), 3, 1, 50)});
+    const QByteArray before = test::readBytes(s.shared());
+    for (const std::int64_t end : {std::int64_t(0), std::int64_t(44), std::int64_t(100)}) {
+        SCOPED_TRACE(end);
+        const test::ShortReads cut(s.shared(), end);
+        const auto e = exitOf([&] { s.results->回数求(); });
+        ASSERT_TRUE(e);
+        EXPECT_TRUE(e->text().startsWith(QStringLiteral("成績ランダムファイル表示")))
+            << e->text().toStdString();
+        EXPECT_TRUE(e->text().contains(s.shared())) << e->text().toStdString();
+        EXPECT_TRUE(e->text().contains(QStringLiteral("読み切れません"))) << e->text().toStdString();
+        EXPECT_TRUE(e->text().contains(QStringLiteral("新しい記録 3 件 (132 バイト)")))
+            << e->text().toStdString();
+
+        const ProgramError hub = test::errorOf([&] { (void)readNewestRecords(s.shared(), 20000); });
+        EXPECT_EQ(hub.number(), ProgramError::DeviceIo);
+        EXPECT_TRUE(hub.description().contains(s.shared())) << hub.description().toStdString();
+        EXPECT_TRUE(hub.description().contains(QStringLiteral("新しい記録 3 件")))
+            << hub.description().toStdString();
+        EXPECT_GT(cut.shortened(), 0);
+    }
+    EXPECT_EQ(test::readBytes(s.shared()), before);
+    EXPECT_FALSE(QFile::exists(s.home()));
+    // Read whole, the same file loads as it should.
+    s.results->回数求();
+    EXPECT_EQ(s.g->RecordSuu, 3);
+    EXPECT_EQ(readNewestRecords(s.shared(), 20000).size(), 3u);
 }
 
 TEST(Loader, AnUnreachableFolderIsTriedFourTimesFiveSecondsApart) {
