@@ -19,6 +19,9 @@ packages=(
     xvfb xauth poppler-utils pulseaudio pulseaudio-utils
     # the whole visit under a real X server with real pointer input (XTest)
     libxtst-dev
+    # a private print spooler for the printing tests (tests/e2e/with-cupsd.sh); Qt's CUPS print
+    # plugin itself comes with libqt6printsupport6, which qt6-base-dev already brings
+    cups-daemon cups-client
     # installing and packaging: the desktop entry check, the Debian package and its checks
     desktop-file-utils dpkg-dev file
 )
