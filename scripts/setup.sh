@@ -22,6 +22,9 @@ packages=(
     # a private print spooler for the printing tests (tests/e2e/with-cupsd.sh); Qt's CUPS print
     # plugin itself comes with libqt6printsupport6, which qt6-base-dev already brings
     cups-daemon cups-client
+    # the desktop tests (tests/e2e/desktop): the program as separate processes on private D-Bus
+    # session buses, found through the accessibility bus (AT-SPI) from Python, with XTest input
+    dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-xlib util-linux
     # installing and packaging: the desktop entry check, the Debian package and its checks
     desktop-file-utils dpkg-dev file
 )

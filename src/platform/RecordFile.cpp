@@ -20,26 +20,71 @@ RecordFile::Status RecordFile::fail(int err) {
     return Status::Failed;
 }
 
+namespace {
+
+int openRetrying(const char* path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path, flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// A result file is shared by everyone who uses the classroom folder, on this computer or another,
+// each under an account of their own: a new file may be read and written by whoever may read and
+// write its folder. Left to the umask of whoever happened to make it first (0644), every other
+// pupil's attempts could never be recorded.
+void shareLikeItsFolder(int fd, const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    struct stat st {};
+    if (::stat(folder.constData(), &st) != 0) return;
+    const mode_t others = st.st_mode & (S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+    ::fchmod(fd, S_IRUSR | S_IWUSR | others);  // a share that keeps its own modes may refuse: no harm
+}
+
+}  // namespace
+
 RecordFile::Status RecordFile::open(const QString& path) {
     close();
     const QByteArray native = QFile::encodeName(path);
-    int fd;
-    do {
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        // A file that may be read but not written still serves the loader.
-        if (errno == EACCES || errno == EROFS) fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            const Status s = fail(errno);
-            return s == Status::Busy ? Status::Failed : s;  // "permission denied" on open is no lock
+    writable_ = true;
+    int fd = openRetrying(native.constData(), O_RDWR);
+    if (fd < 0 && errno == ENOENT) {
+        fd = openRetrying(native.constData(), O_RDWR | O_CREAT | O_EXCL, 0666);
+        if (fd >= 0)
+            shareLikeItsFolder(fd, native);
+        else if (errno == EEXIST)
+            fd = openRetrying(native.constData(), O_RDWR);  // another copy made it just now
+    }
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        // A file that may be read but not written still serves the readers; an append finds out
+        // from isWritable() and says so.
+        const int refused = errno;
+        fd = openRetrying(native.constData(), O_RDONLY);
+        if (fd >= 0) {
+            writable_ = false;
+            writeRefusal_ = refused;
+        } else {
+            errno = refused;
         }
+    }
+    if (fd < 0) {
+        const Status s = fail(errno);
+        return s == Status::Busy ? Status::Failed : s;  // "permission denied" on open is no lock
     }
     fd_ = fd;
     return Status::Ok;
 }
 
 RecordFile::Status RecordFile::tryLock() {
+    if (!writable_) {
+        // A write lock on a file opened for reading only is refused as a bad descriptor; the
+        // reason is the one the open for writing gave.
+        errno_ = writeRefusal_;
+        error_ = QString::fromLocal8Bit(std::strerror(writeRefusal_));
+        return Status::Failed;
+    }
     struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;

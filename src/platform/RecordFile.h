@@ -18,9 +18,11 @@ class RecordFile {
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens for reading and writing, creating the file when it is missing. NotFound when its folder
-    // cannot be reached.
+    // Opens for reading and writing, creating the file when it is missing, as readable and
+    // writable as its folder is (the classroom's accounts share it). A file this account may only
+    // read is opened for reading (isWritable() false). NotFound when its folder cannot be reached.
     Status open(const QString& path);
+    bool isWritable() const { return writable_; }
     // Takes the exclusive lock without waiting: Busy while another process holds it.
     Status tryLock();
     Status unlock();
@@ -42,6 +44,8 @@ class RecordFile {
     Status fail(int err);
 
     int fd_ = -1;
+    bool writable_ = true;
+    int writeRefusal_ = 0;  // why the file could not be opened for writing
     QString error_;
     int errno_ = 0;
 };

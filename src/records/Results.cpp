@@ -126,6 +126,14 @@ void Results::appendRecord(const QString& path, const QByteArray& record, int re
     RecordFile file;
     if (file.open(path) != RecordFile::Status::Ok)
         endWith(QStringLiteral("%1\n%2\n『%3』を開けません。").arg(procedure, hostError(file), path));
+    if (!file.isWritable()) {
+        (void)file.tryLock();  // takes the reason the open for writing gave
+        endWith(QStringLiteral(
+                    "%1\n%2\n『%3』に書き込めません。このアカウントには書き込む許可がありません。"
+                    "教室のすべてのアカウントがこのファイルとそのフォルダに書き込めるようにしてください"
+                    " (例: chmod a+rw)。")
+                    .arg(procedure, hostError(file), path));
+    }
     for (;;) {
         const RecordFile::Status s = file.tryLock();
         if (s == RecordFile::Status::Ok) break;

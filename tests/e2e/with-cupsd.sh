@@ -54,6 +54,7 @@ base=$(mktemp -d /tmp/pekuru-cups.XXXXXXXXXX)
 cupsd_pid=
 command_pid=
 
+# shellcheck disable=SC2317 # only ever called through the EXIT trap
 cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
