@@ -54,28 +54,25 @@ base=$(mktemp -d /tmp/pekuru-cups.XXXXXXXXXX)
 cupsd_pid=
 command_pid=
 
+# Ends process $1 with TERM, or KILL after $2 tenths of a second.
+# shellcheck disable=SC2317 # only ever called from cleanup
+stop() {
+    [[ -n $1 ]] && kill -0 "$1" 2>/dev/null || return 0
+    kill -TERM "$1" 2>/dev/null || true
+    for _ in $(seq "$2"); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 # shellcheck disable=SC2317 # only ever called through the EXIT trap
 cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
-    if [[ -n $command_pid ]] && kill -0 "$command_pid" 2>/dev/null; then
-        kill -TERM "$command_pid" 2>/dev/null || true
-        for _ in $(seq 50); do
-            kill -0 "$command_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$command_pid" 2>/dev/null || true
-        wait "$command_pid" 2>/dev/null || true
-    fi
-    if [[ -n $cupsd_pid ]]; then
-        kill -TERM "$cupsd_pid" 2>/dev/null || true
-        for _ in $(seq 100); do
-            kill -0 "$cupsd_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$cupsd_pid" 2>/dev/null || true
-        wait "$cupsd_pid" 2>/dev/null || true
-    fi
+    stop "$command_pid" 50
+    stop "$cupsd_pid" 100
     rm -rf "$base"
     exit "$status"
 }
