@@ -29,15 +29,17 @@ def computer(name, program, folder, pupil_index, account, barrier, results):
     """One computer, in a process of its own (one AT-SPI connection per process), used by the
     pupil's own account: everything on it, from the X server to the program, runs as that user."""
     stop_on_sigterm()
-    if account != os.getuid():
-        entry = pwd.getpwuid(account)
-        os.setgroups([])
-        os.setgid(entry.pw_gid)
-        os.setuid(entry.pw_uid)
+    # Imported while still the caller: the source tree may lie where the pupil's account may not go
+    # (a checkout under /root).
     import a11y
     from desktop import Computer
     report = {"name": name}
     try:
+        if account != os.getuid():
+            entry = pwd.getpwuid(account)
+            os.setgroups([])
+            os.setgid(entry.pw_gid)
+            os.setuid(entry.pw_uid)
         with Computer(name) as pc:
             a11y.use(pc)
             if pupil_index == 1:
@@ -105,12 +107,21 @@ def main():
         for w in workers:
             w.start()
         done = {}
+        deadline = time.monotonic() + 500
         while len(done) < 2:
             try:
-                r = queue.get(timeout=500)
+                r = queue.get(timeout=1)
+                done[r["name"]] = r
+                continue
             except Empty:
+                pass
+            # A computer that ended without a word failed before it could say so.
+            for w, n in zip(workers, ("computer-A", "computer-B")):
+                if n not in done and w.exitcode is not None and queue.empty():
+                    barrier.abort()
+                    raise Fault(f"{n} ended (exit status {w.exitcode}) without a report")
+            if time.monotonic() > deadline:
                 raise Fault(f"no word from {set(('computer-A', 'computer-B')) - set(done)} within 500 s")
-            done[r["name"]] = r
         for w in workers:
             w.join(60)
         a, b = done["computer-A"], done["computer-B"]
@@ -132,8 +143,10 @@ def main():
             if sorted((r.student, r.level, r.seconds) for r in new) != expected:
                 raise Fault(f"the new records in {os.path.basename(path)}, {new}, are not the attempts {expected}")
             print(f"two_computers: {os.path.basename(path)} holds both new records: {new}")
-            if abs(new[0].time - new[1].time).total_seconds() > 1:
-                raise Fault(f"the two attempts were recorded more than a second apart: {new}")
+            # A drill ends at its clock's next one-second tick after the last O.K. and its cue, and
+            # the two clocks tick out of step: the records may lie a little more than a second apart.
+            if abs(new[0].time - new[1].time).total_seconds() > 3:
+                raise Fault(f"the two attempts were recorded more than three seconds apart: {new}")
         for me, other in ((a, b), (b, a)):
             shown = me["hub"].get(other["pupil"], (None,))[0]
             if shown != other["points"]:
