@@ -9,8 +9,10 @@ packages=(
     build-essential cmake ninja-build pkg-config
     # Qt 6 (Core, Gui, Widgets, PrintSupport, Test) and Qt Multimedia for the sound cues
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libgl-dev
-    # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev
+    # wave files decoded by libsndfile: PCM, float, IMA and Microsoft ADPCM, μ-law, A-law, GSM 6.10
+    libsndfile1-dev
+    # tests and benchmarks; sox makes the compressed wave files that the sound tests decode and play
+    libgtest-dev libgmock-dev libbenchmark-dev sox
     # the sanitizer and fuzzing build (clang's ASan, UBSan and libFuzzer runtimes)
     clang-14 libclang-rt-14-dev
     # the Japanese screen font

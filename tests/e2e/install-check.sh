@@ -108,7 +108,7 @@ check_package() {
     done
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for pkg in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6multimedia6; do
+    for pkg in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6multimedia6 libsndfile1; do
         grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "the package does not depend on $pkg: $depends"
     done
     [[ -n $(dpkg-deb -f "$deb" Maintainer) ]] || fail "the package has no maintainer"
