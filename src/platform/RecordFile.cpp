@@ -45,12 +45,12 @@ void shareLikeItsFolder(int fd, const QByteArray& path) {
 
 }  // namespace
 
-RecordFile::Status RecordFile::open(const QString& path) {
+RecordFile::Status RecordFile::open(const QString& path, bool create) {
     close();
     const QByteArray native = QFile::encodeName(path);
     writable_ = true;
     int fd = openRetrying(native.constData(), O_RDWR);
-    if (fd < 0 && errno == ENOENT) {
+    if (fd < 0 && errno == ENOENT && create) {
         fd = openRetrying(native.constData(), O_RDWR | O_CREAT | O_EXCL, 0666);
         if (fd >= 0)
             shareLikeItsFolder(fd, native);

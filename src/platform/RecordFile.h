@@ -20,8 +20,9 @@ class RecordFile {
 
     // Opens for reading and writing, creating the file when it is missing, as readable and
     // writable as its folder is (the classroom's accounts share it). A file this account may only
-    // read is opened for reading (isWritable() false). NotFound when its folder cannot be reached.
-    Status open(const QString& path);
+    // read is opened for reading (isWritable() false). NotFound when its folder cannot be reached,
+    // or, with `create` false, when the file is not there.
+    Status open(const QString& path, bool create = true);
     bool isWritable() const { return writable_; }
     // Takes the exclusive lock without waiting: Busy while another process holds it.
     Status tryLock();

@@ -10,6 +10,8 @@
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"
 #include "records/HubViews.h"
+#include "records/Points.h"
+#include "records/ResultFile.h"
 #include "records/Results.h"
 #include "roster/Roster.h"
 #include "shell/Settings.h"
@@ -30,8 +32,7 @@ QString timeOfDayText(double jikoku) {
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// Records that the program's loader passes over as empty slots.
-bool skippedByTheProgram(const SeisekiRec& r) { return r.hiduke < 0 || r.bangou == 0 || r.level == 0; }
+bool skipped(const SeisekiRec& r) { return skippedByTheProgram(r.hiduke, r.bangou, r.level); }
 
 // What is wrong with a record that no copy of the program could have written, or nothing.
 QString brokenField(const SeisekiRec& r) {
@@ -110,7 +111,7 @@ QByteArray csvBytes(const hensuu1& g, const std::vector<SeisekiRec>& records,
                     const std::map<int, QString>& names) {
     QString text = QStringLiteral("日付,時刻,生徒番号,名前,レベル,タイム(秒),ポイント\r\n");
     for (const SeisekiRec& r : records) {
-        if (skippedByTheProgram(r)) continue;
+        if (skipped(r)) continue;
         const auto name = names.find(r.bangou);
         const bool timeOver = r.time == kTimeOverMark;
         const QStringList row = {
@@ -120,7 +121,7 @@ QByteArray csvBytes(const hensuu1& g, const std::vector<SeisekiRec>& records,
             csvNameField(name == names.end() ? QString() : name->second),
             QString::number(r.level),
             timeOver ? kTimeOver : QString::number(r.time),
-            QString::number(weightedPoints(g, r.time, r.level)),
+            QString::number(statisticsPoints(g, r.time, r.level)),
         };
         text += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
@@ -128,42 +129,37 @@ QByteArray csvBytes(const hensuu1& g, const std::vector<SeisekiRec>& records,
 }
 
 std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes) {
-    QFile file(path);
-    if (!file.exists())
+    // Never made here, as the program's own first look would make it: a missing file is reported.
+    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(-1, false);
+    if (!r.ok() && r.status == RecordFile::Status::NotFound)
         throw ProgramError(ProgramError::FileNotFound,
                            QStringLiteral("成績ファイル『%1』がありません。設定.txt の 1 番目の値と "
                                           "--folder で指定したフォルダを確かめてください。")
                                .arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ProgramError(
-            ProgramError::PermissionDenied,
-            QStringLiteral("成績ファイル『%1』を読めません: %2").arg(path, file.errorString()));
+    if (!r.ok() && r.failedAt == ResultFile::Step::Open)
+        throw ProgramError(ProgramError::PermissionDenied,
+                           QStringLiteral("成績ファイル『%1』を読めません: %2").arg(path, r.error));
     // Records are only ever added: a file that gives fewer bytes than its length was cut short or
     // is on a share that stopped answering, and exporting what came would drop the newest records.
-    const qint64 length = file.size();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ProgramError(
-            ProgramError::DeviceIo,
-            QStringLiteral("成績ファイル『%1』を読み切れません: %2").arg(path, file.errorString()));
-    if (bytes.size() < length)
+    if (!r.ok())
         throw ProgramError(ProgramError::DeviceIo,
                            QStringLiteral("成績ファイル『%1』を読み切れません: %2 バイトのはずが、%3 "
                                           "バイトしか読めませんでした。")
                                .arg(path)
-                               .arg(length)
-                               .arg(bytes.size()));
+                               .arg(r.records * kSeisekiRecLength)
+                               .arg(r.bytes.size()));
+    const QByteArray& bytes = r.bytes;
     const qsizetype whole = bytes.size() / kSeisekiRecLength;
-    if (bytes.size() % kSeisekiRecLength != 0)
+    if (r.length % kSeisekiRecLength != 0)
         notes << QStringLiteral(
                      "成績ファイル『%1』の最後の %2 バイトは途中までしかない記録なので、書き出しません。")
                      .arg(path)
-                     .arg(bytes.size() % kSeisekiRecLength);
+                     .arg(r.length % kSeisekiRecLength);
     std::vector<SeisekiRec> records;
     records.reserve(std::size_t(whole));
     for (qsizetype i = 0; i < whole; ++i) {
         const SeisekiRec r = decodeSeisekiRec(bytes.constData() + i * kSeisekiRecLength);
-        if (!skippedByTheProgram(r)) {
+        if (!skipped(r)) {
             const QString broken = brokenField(r);
             if (!broken.isEmpty())
                 throw ProgramError(
@@ -233,8 +229,8 @@ int runExport(const QString& programFolder, const QString& output, std::FILE* ou
             throw ProgramError(
                 ProgramError::DeviceIo,
                 QStringLiteral("書き出し先『%1』に書き込めません: %2").arg(output, file.errorString()));
-        const auto rows = std::count_if(records.begin(), records.end(),
-                                        [](const SeisekiRec& r) { return !skippedByTheProgram(r); });
+        const auto rows =
+            std::count_if(records.begin(), records.end(), [](const SeisekiRec& r) { return !skipped(r); });
         say(QStringLiteral("%1 件の記録を『%2』に書き出しました。")
                 .arg(rows)
                 .arg(QFileInfo(output).absoluteFilePath()));

@@ -1,26 +1,17 @@
 #include "records/FinishLogic.h"
 
+#include "records/Points.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace pekuru {
 
 DisplayPoints displayPoints(Long t, Long target, Single factor) {
-    const double G = target;
-    double p;
-    if (t > target) {
-        p = double(t) < 2 * G ? 4 : 1;
-        if (double(t) >= 10 * G) p = 0;
-    } else if (target == 0) {
-        p = 5;  // a target of 0 met exactly: the points of a time equal to the target
-    } else {
-        const double r = (G - double(t)) / G;
-        p = std::floor(r * r * r * 50 + 5);
-    }
-    if (t > 99997) p = 0;
+    const double p = pointsBeforeFactor(t, target, TimeReading::Whole);
     DisplayPoints out;
-    out.points = Long(std::clamp(p, -2.0e9, 2.0e9));
-    out.weighted = Long(std::clamp(std::floor(p * double(factor)), -2.0e9, 2.0e9));
+    out.points = pointsWithFactor(p, 1);
+    out.weighted = pointsWithFactor(p, factor);
     return out;
 }
 

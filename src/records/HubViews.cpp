@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "records/Points.h"
 #include "records/Results.h"
 #include "roster/Roster.h"
 
@@ -23,13 +24,6 @@ bool ofStudentAndLevel(const SeisekiRec& r, int student, int level) {
 }
 
 }  // namespace
-
-Long weightedPoints(const hensuu1& g, Long t, int level) {
-    const double points =
-        std::floor(double(basePoints(t, g.GoukakuTime[level])) * double(g.LevelPoint[level]));
-    constexpr double low = std::numeric_limits<Long>::min(), high = std::numeric_limits<Long>::max();
-    return Long(std::clamp(std::isfinite(points) ? points : 0.0, low, high));
-}
 
 std::vector<AttemptLine> allAttemptLines(const hensuu1& g, const std::vector<SeisekiRec>& records,
                                          const QString& filter) {
@@ -68,7 +62,7 @@ std::vector<AttemptLine> studentAttemptLines(const hensuu1& g, const std::vector
                                  ? QStringLiteral("%1秒").arg(r.time).rightJustified(5, QLatin1Char(' '))
                                  : QStringLiteral("　　×");
         line.text = dayText(r.hiduke) + QLatin1Char(' ') + clockText(r.jikoku) + QLatin1Char(' ') + time +
-                    QStringLiteral("%1点").arg(weightedPoints(g, r.time, r.level), 4);
+                    QStringLiteral("%1点").arg(statisticsPoints(g, r.time, r.level), 4);
         if (r.time == best[l] && !bestMarked[l]) {
             bestMarked[l] = true;
             line.text += QStringLiteral(" ★");
@@ -111,8 +105,8 @@ std::vector<DayFigures> daySeries(const hensuu1& g, const std::vector<SeisekiRec
         DayFigures& day = days[std::size_t(range.first.daysTo(d))];
         ++day.attempts;
         // Summed in 64 bits and held at the 32-bit top: a table with an absurd factor must not wrap.
-        day.points = Long(std::min<std::int64_t>(std::int64_t(day.points) + weightedPoints(g, r.time, level),
-                                                 std::numeric_limits<Long>::max()));
+        day.points = Long(std::min<std::int64_t>(
+            std::int64_t(day.points) + statisticsPoints(g, r.time, level), std::numeric_limits<Long>::max()));
         if (r.time < kTimeOverFrom && (!day.bestTime || r.time < *day.bestTime)) day.bestTime = r.time;
     }
     return days;

@@ -18,9 +18,6 @@ namespace pekuru {
 // they list agrees with the counts and points beside them.
 constexpr int kViewRecordsRead = kMaxRecordSlots;
 
-// Points of one attempt with the level's factor, as the hub's figures count them.
-Long weightedPoints(const hensuu1& g, Long t, int level);
-
 // "全成績": every attempt among `records` (file order kept) that passes the grade filter, for levels
 // 1..LevelCount, in today's layout after the date: "05/10   57秒 09:05●さとう　た●11".
 std::vector<AttemptLine> allAttemptLines(const hensuu1& g, const std::vector<SeisekiRec>& records,

@@ -5,7 +5,8 @@
 #include <utility>
 
 #include "platform/ProgramError.h"
-#include "platform/RecordFile.h"
+#include "records/Points.h"
+#include "records/ResultFile.h"
 #include "records/Results.h"
 #include "roster/Roster.h"
 
@@ -221,38 +222,31 @@ std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder 
 }
 
 std::vector<SeisekiRec> readNewestRecords(const QString& path, int count) {
-    RecordFile file;
-    if (file.open(path) != RecordFile::Status::Ok) {
-        throw ProgramError(ProgramError::PathFileAccess,
-                           QStringLiteral("成績ファイル『%1』を開けません: %2 (%3)")
-                               .arg(path, file.errorText())
-                               .arg(file.errorNumber()));
-    }
-    const std::int64_t n = std::max<std::int64_t>(file.length(), 0) / kSeisekiRecLength;
-    const std::int64_t first = n > count ? n - count + 1 : 1;
-    QByteArray bytes;
-    const std::int64_t wanted = (n - first + 1) * kSeisekiRecLength;
-    if (file.readAt((first - 1) * kSeisekiRecLength, wanted, bytes) != RecordFile::Status::Ok)
+    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(count);
+    if (!r.ok() && r.failedAt == ResultFile::Step::Open)
+        throw ProgramError(
+            ProgramError::PathFileAccess,
+            QStringLiteral("成績ファイル『%1』を開けません: %2 (%3)").arg(path, r.error).arg(r.errorNumber));
+    if (!r.ok())
         throw ProgramError(ProgramError::DeviceIo,
                            QStringLiteral("成績ファイル『%1』を読み切れません: %2 (%3)。"
                                           "新しい記録 %4 件 (%5 バイト) を読むはずでした。")
-                               .arg(path, file.errorText())
-                               .arg(file.errorNumber())
-                               .arg(n - first + 1)
-                               .arg(wanted));
-    file.close();
+                               .arg(path, r.error)
+                               .arg(r.errorNumber)
+                               .arg(r.records)
+                               .arg(r.records * kSeisekiRecLength));
     std::vector<SeisekiRec> records;
-    records.reserve(std::size_t(bytes.size() / kSeisekiRecLength));
-    for (qsizetype at = 0; at + kSeisekiRecLength <= bytes.size(); at += kSeisekiRecLength)
-        records.push_back(decodeSeisekiRec(bytes.constData() + at));
+    records.reserve(std::size_t(r.records));
+    for (qsizetype at = 0; at + kSeisekiRecLength <= r.bytes.size(); at += kSeisekiRecLength)
+        records.push_back(decodeSeisekiRec(r.bytes.constData() + at));
     return records;
 }
 
 bool listedRecord(const hensuu1& g, const SeisekiRec& r) {
     // A level without a row on this screen, or a number outside the roster's range, has no list
     // to go into.
-    return r.bangou >= 1 && r.bangou <= kMaxStudent && r.level >= 1 && r.level <= g.LevelCount &&
-           r.hiduke >= 0;
+    return !skippedByTheProgram(r.hiduke, r.bangou, r.level) && r.bangou >= 1 && r.bangou <= kMaxStudent &&
+           r.level >= 1 && r.level <= g.LevelCount;
 }
 
 QString attemptText(const hensuu1& g, const SeisekiRec& r) {
@@ -261,7 +255,10 @@ QString attemptText(const hensuu1& g, const SeisekiRec& r) {
     const QString who = mark + listName(trimBlanks(g.BangouNamae[s])) + mark;
     if (r.time < kNoTimeRelevant)
         return rightAligned(QStringLiteral("%1秒").arg(r.time), 5) + QLatin1Char(' ') + clockText(r.jikoku) +
-               who + QString::number(basePoints(r.time, g.GoukakuTime[level]));
+               who +
+               QString::number(pointsWithFactor(
+                   pointsBeforeFactor(r.time, g.GoukakuTime[level], TimeReading::FirstThreeCharacters), 1,
+                   level));
     return QStringLiteral("　　× ") + clockText(r.jikoku) + who;
 }
 

@@ -7,8 +7,9 @@
 #include <limits>
 
 #include "platform/ProgramError.h"
-#include "platform/RecordFile.h"
+#include "records/Points.h"
 #include "records/RecordFormat.h"
+#include "records/ResultFile.h"
 
 namespace pekuru {
 
@@ -20,21 +21,6 @@ constexpr int kNotFoundTries = 4;
 
 [[noreturn]] void endWith(const QString& text) {
     throw ProgramExit(QString(), text, ProgramExit::Icon::Critical);
-}
-
-QString hostError(const RecordFile& f) {
-    return QStringLiteral("%1 (%2)").arg(f.errorText()).arg(f.errorNumber());
-}
-
-// The value of the first three characters of t's decimal text ("1234" counts as 123, "-123" as
-// -12), worked out on the digits: this runs for every loaded record, and going through the text
-// cost more than all the rest of the reload.
-double firstThreeCharacters(Long t) {
-    const bool negative = t < 0;
-    std::int64_t digits = negative ? -std::int64_t(t) : std::int64_t(t);
-    const std::int64_t below = negative ? 100 : 1000;  // the minus sign is one of the three
-    while (digits >= below) digits /= 10;
-    return negative ? -double(digits) : double(digits);
 }
 
 [[noreturn]] void sumTooLarge(const char* what) {
@@ -123,34 +109,28 @@ void Results::Seisekikiroku(int level) {
 
 void Results::appendRecord(const QString& path, const QByteArray& record, int recordLength,
                            const QString& procedure) {
-    RecordFile file;
-    if (file.open(path) != RecordFile::Status::Ok)
-        endWith(QStringLiteral("%1\n%2\n『%3』を開けません。").arg(procedure, hostError(file), path));
-    if (!file.isWritable()) {
-        (void)file.tryLock();  // takes the reason the open for writing gave
-        endWith(QStringLiteral(
-                    "%1\n%2\n『%3』に書き込めません。このアカウントには書き込む許可がありません。"
+    const ResultFile::Outcome o = ResultFile(path, recordLength).append(record, waiter_);
+    if (o.ok()) return;
+    const QString head = procedure + QLatin1Char('\n') + o.hostError() + QLatin1Char('\n');
+    if (o.readOnly)
+        endWith(head +
+                QStringLiteral(
+                    "『%1』に書き込めません。このアカウントには書き込む許可がありません。"
                     "教室のすべてのアカウントがこのファイルとそのフォルダに書き込めるようにしてください"
                     " (例: chmod a+rw)。")
-                    .arg(procedure, hostError(file), path));
+                    .arg(path));
+    switch (o.failedAt) {
+        case ResultFile::Step::Open:
+            endWith(head + QStringLiteral("『%1』を開けません。").arg(path));
+        case ResultFile::Step::Lock:
+            endWith(head + QStringLiteral("『%1』をロックできません。").arg(path));
+        case ResultFile::Step::Length:
+            endWith(head + QStringLiteral("『%1』の長さが分かりません。").arg(path));
+        case ResultFile::Step::Read:
+        case ResultFile::Step::Write:
+            break;
     }
-    for (;;) {
-        const RecordFile::Status s = file.tryLock();
-        if (s == RecordFile::Status::Ok) break;
-        if (s != RecordFile::Status::Busy)
-            endWith(
-                QStringLiteral("%1\n%2\n『%3』をロックできません。").arg(procedure, hostError(file), path));
-        waiter_.wait(1.0);  // another copy is appending; the screens stay responsive meanwhile
-    }
-    // Just after the last whole record: a torn record left by a crashed copy is overwritten.
-    const std::int64_t length = file.length();
-    if (length < 0)
-        endWith(QStringLiteral("%1\n%2\n『%3』の長さが分かりません。").arg(procedure, hostError(file), path));
-    const std::int64_t offset = (length / recordLength) * recordLength;
-    if (file.writeAt(offset, record) != RecordFile::Status::Ok)
-        endWith(QStringLiteral("%1\n%2\n『%3』に書き込めません。").arg(procedure, hostError(file), path));
-    file.unlock();
-    file.close();
+    endWith(head + QStringLiteral("『%1』に書き込めません。").arg(path));
 }
 
 void Results::成績ランダムファイル記録() {
@@ -224,32 +204,28 @@ void Results::resetTouchedRows() {
 QByteArray Results::readNewest(std::int64_t& first, QString& path) {
     g_.RetryCount = 0;
     path = sharedResultPath(g_);
-    RecordFile file;
+    const ResultFile file(path, kSeisekiRecLength);
+    ResultFile::Reading r;
     for (;;) {
-        const RecordFile::Status s = file.open(path);
-        if (s == RecordFile::Status::Ok) break;
-        if (s != RecordFile::Status::NotFound)
+        r = file.newest(kMaxRecordSlots);
+        if (r.ok() || r.failedAt != ResultFile::Step::Open) break;
+        if (r.status != RecordFile::Status::NotFound)
             endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。")
-                        .arg(hostError(file), path));
+                        .arg(r.hostError(), path));
         // The shared folder may be a network share that is coming back: try a few times.
         waiter_.wait(kNotFoundWaitSeconds);
         ++g_.RetryCount;
         if (g_.RetryCount >= kNotFoundTries)
-            endWith(QStringLiteral("ファイルがありません\n1 %1\n『%2』").arg(hostError(file), path));
+            endWith(QStringLiteral("ファイルがありません\n1 %1\n『%2』").arg(r.hostError(), path));
     }
-    const std::int64_t length = file.length();
-    const std::int64_t n = length < 0 ? 0 : length / kSeisekiRecLength;
-    first = n > kMaxRecordSlots ? n - kMaxRecordSlots + 1 : 1;
-    QByteArray bytes;
-    const std::int64_t wanted = (n - first + 1) * kSeisekiRecLength;
-    if (file.readAt((first - 1) * kSeisekiRecLength, wanted, bytes) != RecordFile::Status::Ok)
+    if (!r.ok())
         endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を読み切れません。"
                                "新しい記録 %3 件 (%4 バイト) を読むはずでした。")
-                    .arg(hostError(file), path)
-                    .arg(n - first + 1)
-                    .arg(wanted));
-    file.close();
-    return bytes;
+                    .arg(r.hostError(), path)
+                    .arg(r.records)
+                    .arg(r.records * kSeisekiRecLength));
+    first = r.first;
+    return std::move(r.bytes);
 }
 
 // Slot k of the loaded records (bounds checked).
@@ -273,8 +249,8 @@ void Results::loadSlots(const QByteArray& bytes, std::int64_t first, const QStri
         Long& best = g_.JikoBest(r.bangou, r.level);
         if (best > r.time) best = r.time;
         touch(r.bangou);
-        // A negative date, student 0 or level 0 frees the slot for the next record.
-        if (r.hiduke < 0 || r.bangou == 0 || r.level < 1) --k;
+        // A skipped record frees its slot for the next record (its level is 0 or more by now).
+        if (skippedByTheProgram(r.hiduke, r.bangou, r.level)) --k;
     }
     g_.RecordSuu = k;
 }
@@ -291,14 +267,6 @@ void Results::findLevelBests() {
     for (int l = 1; l <= kMaxLevelIndex; ++l) g_.LevelBest[l] = levelBest[l];
 }
 
-void Results::成績ランダムファイル表示() {
-    std::int64_t first;
-    QString path;
-    const QByteArray bytes = readNewest(first, path);
-    loadSlots(bytes, first, path);
-    findLevelBests();
-}
-
 double Results::periodDays(const Table1D<Variant>& column, int level, int columnNumber) const {
     const auto days = column[level].toNumber();
     if (!days) {
@@ -313,53 +281,7 @@ double Results::periodDays(const Table1D<Variant>& column, int level, int column
     return *days;
 }
 
-namespace {
-
-// The points before the factor, kept as a real number until the caller has checked its range.
-double unweightedPoints(Long t, Long G) {
-    double points;
-    if (t <= G) {
-        if (G == 0) {
-            points = 5;  // a target of 0 met exactly: the points of a time equal to the target
-        } else {
-            const double x = firstThreeCharacters(t);
-            const double ratio = (double(G) - x) / double(G);
-            points = std::floor(ratio * ratio * ratio * 50.0 + 5.0);
-        }
-    } else if (double(t) < 2.0 * double(G)) {
-        points = 4;
-    } else if (double(t) < 10.0 * double(G)) {
-        points = 1;
-    } else {
-        points = 0;
-    }
-    if (t >= 99998) points = 0;
-    return points;
-}
-
-}  // namespace
-
-Long basePoints(Long t, Long G) {
-    // Only a target time far out of the table's sense can leave the 32-bit range.
-    const double points = unweightedPoints(t, G);
-    constexpr double low = std::numeric_limits<Long>::min(), high = std::numeric_limits<Long>::max();
-    return Long(std::clamp(points, low, high));
-}
-
-Long Results::KeisanPoint(Long t, int level) const {
-    const double points = unweightedPoints(t, g_.GoukakuTime[level]);
-    const double scaled = std::floor(points * double(g_.LevelPoint[level]));
-    if (!(std::fabs(scaled) <= double(std::numeric_limits<Long>::max()))) {
-        throw ProgramError(
-            ProgramError::Overflow,
-            QStringLiteral("レベル %1 のポイント (%2 点 × 倍率 %3) が大きすぎます。タイム回数データ.txt の 5 "
-                           "番目の値を確かめてください。")
-                .arg(level)
-                .arg(points)
-                .arg(double(g_.LevelPoint[level])));
-    }
-    return Long(scaled);
-}
+Long Results::KeisanPoint(Long t, int level) const { return statisticsPoints(g_, t, level); }
 
 // Times up to ten times the target: past that only a time-over's points could differ from a slow
 // time's 0, and they do not. Capped so that a level with a very long target stays small.
@@ -380,7 +302,8 @@ const Results::LevelPoints& Results::pointsOfLevel(int level) {
     p.slowerAreZero = target >= 0 && 10 * std::int64_t(target) < kPointsTableLength;
     for (Long t = 0; t <= upTo; ++t) {
         // The same steps as KeisanPoint, so a looked-up value is that value bit for bit.
-        const double scaled = std::floor(unweightedPoints(t, target) * double(factor));
+        const double scaled =
+            std::floor(pointsBeforeFactor(t, target, TimeReading::FirstThreeCharacters) * double(factor));
         // Out of range or below 0 (a negative factor): KeisanPoint and the checked sums handle
         // such a level, record by record.
         if (!(scaled >= 0 && scaled <= double(std::numeric_limits<Long>::max()))) {

@@ -31,8 +31,6 @@ class Results {
     void 成績ランダムファイル記録();
     // Reloads the newest records and recomputes every statistics table and best time.
     void 回数求();
-    // Loads the newest 20000 records into the slots and computes JikoBest and LevelBest.
-    void 成績ランダムファイル表示();
 
     // Points of one attempt of time t on a level.
     Long KeisanPoint(Long t, int level) const;
@@ -115,9 +113,6 @@ class Results {
     std::uint64_t levelsWithFigures_ = 0;  // bit l: rows of touched_ may hold counts and points on level l
     std::vector<LevelSums> sums_;  // (i, l) at i × (kMaxLevelIndex + 1) + l for the student touched_[i]
 };
-
-// Points of one attempt of time t against the target time G, before the level's factor.
-Long basePoints(Long t, Long G);
 
 // Sorts entries 1..n of `keys` ascending and moves `values` along: a top-down merge sort in which
 // equal keys end with the entry of the right half first.

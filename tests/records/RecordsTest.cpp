@@ -11,6 +11,8 @@
 #include <string>
 
 #include "platform/ProgramError.h"
+#include "records/FinishLogic.h"
+#include "records/Points.h"
 #include "records/Ranking.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
@@ -233,6 +235,19 @@ TEST(Points, FollowTheTargetTimeAndTheLevelFactor) {
     s.g->LevelPoint[5] = 1;
     EXPECT_EQ(s.results->KeisanPoint(0, 5), 5);
     EXPECT_EQ(s.results->KeisanPoint(10, 5), 0);
+
+    // One rule for points past the 32-bit range, wherever they are worked out: the statistics, the
+    // finish screen and the hub's lists all stop with the same error naming the factor to check.
+    s.g->LevelPoint[1] = 1e30f;
+    const ProgramError statistics = test::errorOf([&] { (void)s.results->KeisanPoint(30, 1); });
+    const ProgramError finish = test::errorOf([&] { (void)displayPoints(30, 60, 1e30f); });
+    const ProgramError hub = test::errorOf([&] { (void)statisticsPoints(*s.g, 30, 1); });
+    for (const ProgramError& e : {statistics, finish, hub}) {
+        EXPECT_EQ(e.number(), ProgramError::Overflow);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("タイム回数データ.txt の 5 番目の値")))
+            << e.description().toStdString();
+    }
+    EXPECT_TRUE(statistics.description().startsWith(QStringLiteral("レベル 1 のポイント")));
 }
 
 TEST(Statistics, AnEmptyOrMissingFileGivesZerosAndNoBests) {
