@@ -17,11 +17,12 @@ class QFrame;
 
 namespace pekuru {
 
+class DrillStrip;
 class TileWidget;
 class KeyButton;
 
-// The drill screen: the status strip with the clock and time bar across the top, the picture
-// tile puzzle below. Its handlers forward to DrillCycle and TilePuzzle and redraw from them.
+// The drill screen: the status strip with the clock and time bar across the top (DrillStrip), the
+// picture tile puzzle below. Its handlers forward to DrillCycle and TilePuzzle and redraw from them.
 class MainFrm : public QWidget, private DrillHost, private PuzzleHost {
     Q_OBJECT
   public:
@@ -47,13 +48,9 @@ class MainFrm : public QWidget, private DrillHost, private PuzzleHost {
 
   private:
     void activate();
-    void buildStrip();
     void buildPuzzlePanel();
     void buildNotice();
     double unit() const;
-    // Sets the largest size for `label`'s text, shrunk when its text would not fit its box.
-    void setTextSize(QLabel* label, double points, bool bold = false);
-    void fitLabel(QLabel* label);
     void layoutStrip();
     void layoutPuzzle();
     void renderPuzzle();
@@ -87,15 +84,7 @@ class MainFrm : public QWidget, private DrillHost, private PuzzleHost {
     std::unique_ptr<TilePuzzle> puzzle_;
     bool activated_ = false;
 
-    // Status strip.
-    QFrame* sPicture1 = nullptr;
-    QLabel *sLabel2 = nullptr, *sLabel3 = nullptr, *sLabel4 = nullptr, *sLabel5 = nullptr, *sLabel6 = nullptr;
-    QLabel *sLabel7 = nullptr, *sLabel8 = nullptr, *sLabel9 = nullptr, *sLabel10 = nullptr,
-           *sLabel11 = nullptr;
-    QLabel *sLabel12 = nullptr, *sLabel13 = nullptr, *sLabel14 = nullptr;
-    QLabel* sLabel16[6] = {};
-    QFrame *sShape5 = nullptr, *sShape2 = nullptr, *sShape3 = nullptr, *sShape4 = nullptr, *sShape7 = nullptr;
-    std::vector<QFrame*> sPicture3;  // entries 10..39
+    DrillStrip* strip_ = nullptr;
 
     // Puzzle panel.
     QWidget* PicClipBasePic = nullptr;

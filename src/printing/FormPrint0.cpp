@@ -10,15 +10,14 @@
 #include <QTimer>
 #include <cmath>
 
-#include "shell/ScreenScale.h"
+#include "shell/ScreenKit.h"
 
 namespace pekuru {
 
 namespace {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
+    QLabel* l = makeLabel(parent, name, text);
     l->setWordWrap(true);
     return l;
 }
@@ -36,8 +35,7 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
     Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("レベルを選んでください"));
     Label3 = label(this, QStringLiteral("Label3"),
                    QStringLiteral("Shiftを押しながら選ぶと複数選択できます(そのうち20問が印刷されます)"));
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
+    List1 = named(new QListWidget(this), QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);  // Shift for a range, Ctrl for one more
     for (int level = 1; level <= kIdiomLevels; ++level) List1->addItem(QString::number(level));
     List1->item(0)->setSelected(true);
@@ -50,24 +48,18 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
                               QStringLiteral("問題３カ所"),
                               QStringLiteral("問題４カ所")};
     for (int i = 1; i <= 5; ++i) {
-        Option1[i] = new QRadioButton(modes[i], this);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i] = named(new QRadioButton(modes[i], this), QStringLiteral("Option1_%1").arg(i));
         connect(Option1[i], &QRadioButton::clicked, this, [this] { rebuild(); });
     }
     Option1[1]->setChecked(true);
-    Check1 = new QCheckBox(QStringLiteral("順序を変える"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Command3 = new QPushButton(QStringLiteral("再並べ替え"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command1 = new QPushButton(QStringLiteral("印刷へ"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Check1 = named(new QCheckBox(QStringLiteral("順序を変える"), this), QStringLiteral("Check1"));
+    Command3 = named(new QPushButton(QStringLiteral("再並べ替え"), this), QStringLiteral("Command3"));
+    Command1 = named(new QPushButton(QStringLiteral("印刷へ"), this), QStringLiteral("Command1"));
     Command1->setStyleSheet(QStringLiteral(
         "QPushButton { background: #1c6dd0; color: white; border-radius: 8px; font-weight: bold; }"));
-    Command2 = new QPushButton(QStringLiteral("もどる"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2 = named(new QPushButton(QStringLiteral("もどる"), this), QStringLiteral("Command2"));
     countLabel_ = label(this, QStringLiteral("selectedCount"), QString());
-    table_ = new QTableWidget(kWorksheetRows, 7, this);
-    table_->setObjectName(QStringLiteral("printTable"));
+    table_ = named(new QTableWidget(kWorksheetRows, 7, this), QStringLiteral("printTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->setWordWrap(true);

@@ -1,7 +1,5 @@
 #include "printing/frmPrint.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -13,28 +11,14 @@
 #include <cmath>
 
 #include "platform/ProgramError.h"
+#include "shell/ScreenKit.h"
 #include "shell/ScreenManager.h"
-#include "shell/ScreenScale.h"
 
 namespace pekuru {
 
-namespace {
-
-// A screen reader hears the preview as a picture of the page, not as an empty panel.
-QAccessibleInterface* previewAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(PagePreview::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-}  // namespace
-
 PagePreview::PagePreview(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(previewAccessible);
-        return true;
-    }();
-    (void)installed;
+    // A screen reader hears the preview as a picture of the page, not as an empty panel.
+    setAccessibleRole(this, QAccessible::Graphic);
     setObjectName(QStringLiteral("Picture1"));
     setAccessibleName(QStringLiteral("印刷の見本"));
     setAccessibleDescription(QStringLiteral("A4の紙に印刷されるとおりの見本です"));
@@ -71,23 +55,17 @@ void PagePreview::paintEvent(QPaintEvent*) {
 frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));
-    font_ = QFont(QStringLiteral("IPAPGothic"));
+    font_ = QFont(kGothicFace);
     Picture1 = new PagePreview(this);
-    Check1 = new QCheckBox(QStringLiteral("印刷"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("縦横"), this);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Command1 = new QPushButton(QStringLiteral("初期化"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command11 = new QPushButton(QStringLiteral("３列以上"), this);
-    Command11->setObjectName(QStringLiteral("Command11"));
+    Check1 = named(new QCheckBox(QStringLiteral("印刷"), this), QStringLiteral("Check1"));
+    Check2 = named(new QCheckBox(QStringLiteral("縦横"), this), QStringLiteral("Check2"));
+    Command1 = named(new QPushButton(QStringLiteral("初期化"), this), QStringLiteral("Command1"));
+    Command11 = named(new QPushButton(QStringLiteral("３列以上"), this), QStringLiteral("Command11"));
     for (QWidget* hidden : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2),
                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command11)})
         hidden->setVisible(false);
-    Command9 = new QPushButton(QStringLiteral("印刷"), this);
-    Command9->setObjectName(QStringLiteral("Command9"));
-    Command8 = new QPushButton(QStringLiteral("印刷中止"), this);
-    Command8->setObjectName(QStringLiteral("Command8"));
+    Command9 = named(new QPushButton(QStringLiteral("印刷"), this), QStringLiteral("Command9"));
+    Command8 = named(new QPushButton(QStringLiteral("印刷中止"), this), QStringLiteral("Command8"));
     for (QPushButton* b : {Command9, Command8}) b->setAutoDefault(true);  // Enter presses it, as Space does
     Command9->setStyleSheet(
         QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 8px; }"));

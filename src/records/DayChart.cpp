@@ -1,26 +1,19 @@
 #include "records/DayChart.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
+#include "shell/ScreenKit.h"
+
 namespace pekuru {
 
 namespace {
 
-const QString kUiFont = QStringLiteral("IPAPGothic");
 const QColor kTimeColour(0x1c, 0x64, 0xc8), kGoalColour(0x2f, 0x9e, 0x44), kBarColour(0xf0, 0x8c, 0x00);
 const QColor kInk(0x1f, 0x2d, 0x2d), kGrid(0xd8, 0xe2, 0xe2);
-
-// Screen readers hear the chart as a chart, with its summary as the description.
-QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("pekuru::DayChart") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-    return nullptr;
-}
 
 // A round step for axis labels: 1, 2 or 5 times a power of ten, giving about `count` steps.
 double niceStep(double range, int count) {
@@ -32,7 +25,7 @@ double niceStep(double range, int count) {
 }
 
 QFont sized(double pixels, bool bold = false) {
-    QFont f(kUiFont);
+    QFont f(kGothicFace);
     f.setPixelSize(std::max(9, int(pixels)));
     f.setBold(bold);
     return f;
@@ -41,11 +34,8 @@ QFont sized(double pixels, bool bold = false) {
 }  // namespace
 
 DayChart::DayChart(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(chartAccessible);
-        return true;
-    }();
-    (void)installed;
+    // Screen readers hear the chart as a chart, with its summary as the description.
+    setAccessibleRole(this, QAccessible::Chart);
     setObjectName(QStringLiteral("chart"));
     setAutoFillBackground(false);
 }

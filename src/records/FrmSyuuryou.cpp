@@ -12,30 +12,26 @@
 #include "records/FinishLogic.h"
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
-#include "shell/ScreenScale.h"
+#include "shell/ScreenKit.h"
 
 namespace pekuru {
 
 namespace {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text = QString()) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFont(QFont(QStringLiteral("IPAPGothic")));
+    QLabel* l = makeLabel(parent, name, text, Qt::AlignCenter);
+    l->setFont(QFont(kGothicFace));
     return l;
-}
-
-void setPointSize(QWidget* w, double points, bool bold = false) {
-    QFont f = w->font();
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    w->setFont(f);
 }
 
 }  // namespace
 
-FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
+FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent)
+    : QWidget(parent),
+      ctx_(context),
+      activation_(
+          this, [this] { activate(); }, ScreenActivation::Left::ForAnyWindow,
+          ScreenActivation::Again::AtOnce) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
     Label17 = label(this, QStringLiteral("Label17"));
@@ -51,29 +47,25 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
     Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"));
     Label2->setStyleSheet(QStringLiteral("color: white; background: #2f9e44; border-radius: 12px;"));
     Label2->setVisible(false);
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = named(new QFrame(this), QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("目標レベルクリア"));
     Picture1->setStyleSheet(
         QStringLiteral("#Picture1 { background: #fff3bf; border: 4px solid #f59f00; border-radius: 16px; }"));
     Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("目標レベルクリア。おめでとう！"));
     Label1->setStyleSheet(QStringLiteral("color: #d9480f;"));
     Picture1->setVisible(false);
-    Command5 = new QPushButton(QStringLiteral("もう一度"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command4 = new QPushButton(QStringLiteral("メニューへ"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
+    Command5 = named(new QPushButton(QStringLiteral("もう一度"), this), QStringLiteral("Command5"));
+    Command4 = named(new QPushButton(QStringLiteral("メニューへ"), this), QStringLiteral("Command4"));
     for (QPushButton* b : {Command4, Command5}) {
         b->setVisible(false);
         b->setAutoDefault(true);  // Enter presses the button that has the focus, as Space does
-        b->setFont(QFont(QStringLiteral("IPAPGothic")));
+        b->setFont(QFont(kGothicFace));
     }
     Command5->setStyleSheet(
         QStringLiteral("QPushButton { background: #2f9e44; color: white; border-radius: 12px; }"));
     Command4->setStyleSheet(
         QStringLiteral("QPushButton { background: #1c6dd0; color: white; border-radius: 12px; }"));
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &FrmSyuuryou::timer1Fired);
@@ -94,24 +86,7 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent) : QWidget(parent)
 
 bool FrmSyuuryou::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    switch (event->type()) {
-        case QEvent::Show:
-            // The first activation runs as soon as the screen is up, whether or not the window
-            // manager hands it the focus.
-            if (!activatedOnce_)
-                QTimer::singleShot(0, this, [this] {
-                    if (!activatedOnce_) activate();
-                });
-            break;
-        case QEvent::WindowDeactivate:
-            leftSinceActivation_ = true;
-            break;
-        case QEvent::WindowActivate:
-            if (activatedOnce_ && leftSinceActivation_) activate();
-            break;
-        default:
-            break;
-    }
+    activation_.seen(event);
     return handled;
 }
 
@@ -120,8 +95,7 @@ void FrmSyuuryou::yield() { ctx_.nav.yieldToEvents(); }
 void FrmSyuuryou::activate() {
     hensuu1& g = ctx_.g;
     const int level = g.LevelNo, s = g.SeitoBangou;
-    activatedOnce_ = true;
-    leftSinceActivation_ = false;
+    activation_.ran();
     ctx_.results->回数求();
     NoTargetLevel = 0;
     cleared_ = levelCleared(g, level);

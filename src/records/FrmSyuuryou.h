@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "shell/AppContext.h"
+#include "shell/ScreenKit.h"
 
 class QLabel;
 class QPushButton;
@@ -35,8 +36,8 @@ class FrmSyuuryou : public QWidget {
     AppContext& ctx_;
     bool cleared_ = false;
     bool messageShown_ = false;
-    bool activatedOnce_ = false;
-    bool leftSinceActivation_ = false;  // the record message and its fanfare belong to the first activation
+    // Again after another window was in front; the record message and its fanfare come on the first only.
+    ScreenActivation activation_;
     int NoTargetLevel = 0;
     QLabel *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr;
     QLabel *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr, *Label2 = nullptr, *Label1 = nullptr;

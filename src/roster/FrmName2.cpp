@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/ScreenScale.h"
+#include "shell/ScreenKit.h"
 
 namespace pekuru {
 
@@ -24,8 +24,6 @@ const QString kNote = QStringLiteral("※生まれた年は早生まれの場合
 const QString kSave = QStringLiteral("変更");
 const QString kBack = QStringLiteral("もどる");
 
-QFont gothic(double points, bool bold = false) { return gothicFont(points, bold); }
-
 }  // namespace
 
 FrmName2::FrmName2(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
@@ -36,32 +34,20 @@ FrmName2::FrmName2(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
 
 void FrmName2::build() {
     setWindowTitle(kTitle);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xf4, 0xf1, 0xe6));
-    pal.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
-    setPalette(pal);
+    paintBackground(this, kBackdropColour, QColor(0x20, 0x20, 0x20));
 
-    auto label = [this](const QString& text, const char* name) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    Label4 = label(kHeading, "Label4");
-    Label4->setAlignment(Qt::AlignCenter);
-    Label2 = label(kNameHeading, "Label2");
-    Label1 = label(kBirthHeading, "Label1");
-    Label3 = label(kNote, "Label3");
+    Label4 = makeLabel(this, QStringLiteral("Label4"), kHeading, Qt::AlignCenter);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), kNameHeading);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), kBirthHeading);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), kNote);
     Label3->setWordWrap(true);
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label2, 0, 0);
     grid->addWidget(Label1, 0, 1);
     for (int i = 1; i <= kRegistrationRows; ++i) {
-        Text1[i] = new QLineEdit(this);
-        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text2[i] = new QLineEdit(this);
-        Text2[i]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+        Text1[i] = named(new QLineEdit(this), QStringLiteral("Text1_%1").arg(i));
+        Text2[i] = named(new QLineEdit(this), QStringLiteral("Text2_%1").arg(i));
         // A screen reader hears which row and which column a box belongs to.
         Text1[i]->setAccessibleName(QStringLiteral("%1人目の%2").arg(i).arg(kNameHeading));
         Text2[i]->setAccessibleName(QStringLiteral("%1人目の%2").arg(i).arg(kBirthHeading));
@@ -73,10 +59,8 @@ void FrmName2::build() {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 1);
 
-    Command1 = new QPushButton(kSave, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(kBack, this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = named(new QPushButton(kSave, this), QStringLiteral("Command1"));
+    Command2 = named(new QPushButton(kBack, this), QStringLiteral("Command2"));
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton* b : {Command1, Command2}) b->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &FrmName2::save);
@@ -113,17 +97,17 @@ void FrmName2::applyFonts() {
     grid_->setVerticalSpacing(int(14 * u));
     grid_->setHorizontalSpacing(int(16 * u));
     layout()->setContentsMargins(int(12 * u), int(12 * u), int(12 * u), int(12 * u));
-    Label4->setFont(gothic(36 * u, true));
-    for (QLabel* l : {Label2, Label1}) l->setFont(gothic(18 * u, true));
-    Label3->setFont(gothic(16 * u));
+    Label4->setFont(gothicFont(36 * u, true));
+    for (QLabel* l : {Label2, Label1}) l->setFont(gothicFont(18 * u, true));
+    Label3->setFont(gothicFont(16 * u));
     for (int i = 1; i <= kRegistrationRows; ++i) {
         for (QLineEdit* e : {Text1[i], Text2[i]}) {
-            e->setFont(gothic(22 * u));
+            e->setFont(gothicFont(22 * u));
             e->setMinimumHeight(int(52 * u));
         }
     }
     for (QPushButton* b : {Command1, Command2}) {
-        b->setFont(gothic(20 * u, true));
+        b->setFont(gothicFont(20 * u, true));
         b->setMinimumSize(int(150 * u), int(60 * u));
     }
 }

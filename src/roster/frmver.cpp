@@ -4,15 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ScreenScale.h"
+#include "shell/ScreenKit.h"
 
 namespace pekuru {
-
-namespace {
-
-QFont gothic(double points, bool bold = false) { return gothicFont(points, bold); }
-
-}  // namespace
 
 QString frmver::versionText() { return QStringLiteral("バージョン %1").arg(QStringLiteral(PEKURU_VERSION)); }
 
@@ -27,17 +21,14 @@ frmver::frmver(const QString& title, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(px(48), px(32), px(48), px(28));
     layout->setSpacing(px(16));
-    auto* name = new QLabel(title, this);
-    name->setObjectName(QStringLiteral("lblTitle"));
-    name->setFont(gothic(36 * u, true));
+    auto* name = named(new QLabel(title, this), QStringLiteral("lblTitle"));
+    name->setFont(gothicFont(36 * u, true));
     name->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(versionText(), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
-    version->setFont(gothic(18 * u));
+    auto* version = named(new QLabel(versionText(), this), QStringLiteral("lblVersion"));
+    version->setFont(gothicFont(18 * u));
     version->setAlignment(Qt::AlignCenter);
-    auto* ok = new QPushButton(QStringLiteral("O.K."), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setFont(gothic(18 * u));
+    auto* ok = named(new QPushButton(QStringLiteral("O.K."), this), QStringLiteral("cmdOK"));
+    ok->setFont(gothicFont(18 * u));
     ok->setMinimumSize(px(160), px(56));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

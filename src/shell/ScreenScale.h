@@ -21,9 +21,14 @@ inline double screenUnit(QSize window) {
     return std::max(0.75, u);
 }
 
+// The program's faces: the proportional Gothic for words, the monospaced one where lines of a list
+// are laid out by their width.
+inline const QString kGothicFace = QStringLiteral("IPAPGothic");
+inline const QString kMonoGothicFace = QStringLiteral("IPAGothic");
+
 // The program's proportional Gothic face at a size in points.
 inline QFont gothicFont(double points, bool bold = false) {
-    QFont f(QStringLiteral("IPAPGothic"));
+    QFont f(kGothicFace);
     f.setPointSizeF(std::max(1.0, points));
     f.setBold(bold);
     return f;
