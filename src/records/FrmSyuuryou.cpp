@@ -85,8 +85,9 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent)
 }
 
 bool FrmSyuuryou::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    activation_.seen(event);
+    const QEvent::Type type = event->type();
+    const bool handled = QWidget::event(event);  // a deferred delete ends this screen here
+    if (type != QEvent::DeferredDelete) activation_.seen(type);
     return handled;
 }
 

@@ -163,8 +163,8 @@ ScreenActivation::ScreenActivation(QWidget* screen, std::function<void()> activa
       again_(again),
       mayRepeat_(std::move(mayRepeat)) {}
 
-void ScreenActivation::seen(QEvent* event) {
-    switch (event->type()) {
+void ScreenActivation::seen(QEvent::Type type) {
+    switch (type) {
         case QEvent::Show:
             if (!ranOnce_)
                 QTimer::singleShot(0, screen_, [this] {

@@ -5,6 +5,7 @@
 // activation of a screen when it comes up.
 #include <QAccessible>
 #include <QColor>
+#include <QEvent>
 #include <QFrame>
 #include <QString>
 #include <functional>
@@ -94,7 +95,9 @@ class ScreenActivation {
 
     ScreenActivation(QWidget* screen, std::function<void()> activate, Left left, Again again,
                      std::function<bool()> mayRepeat = {});
-    void seen(QEvent* event);
+    // After the screen has handled an event of this type. The screen takes the type before it
+    // hands the event on: a deferred delete ends the screen, and with it this object.
+    void seen(QEvent::Type type);
     // The activation has run: the screen is up to date until it is left again.
     void ran();
 
