@@ -11,15 +11,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/ScreenRegistry.h"
+#include "app/Program.h"
 #include "drill/MainFrm.h"
 #include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
-#include "records/Results.h"
-#include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
 #include "shell/SoundCues.h"
@@ -57,29 +55,20 @@ int main(int argc, char** argv) {
     StderrMessageService messages;
     app.setMessageService(&messages);
 
-    auto state = std::make_unique<hensuu1>();
     SystemClock clock;
     MersenneRandom random;
     ScreenManager screens;
     SingleInstance instance(cl.programFolder);
     EventLoopWaiter waiter(clock);
-    Results results(*state, clock, waiter);
-    AppContext context{*state, clock, random, messages, screens, waiter, &results, &instance};
-    LazyMediaCommands media({QStringLiteral(PEKURU_SOUND_MODULE_DIR)});
-    SoundCues sounds(*state, media, random);
-    context.cues = &sounds;
-    screens.setContext(&context);
+    Program program(clock, random, messages, screens, waiter);
+    program.guardAgainstSecondCopies(instance);
+    SoundCues& sounds = program.playSoundsThrough({QStringLiteral(PEKURU_SOUND_MODULE_DIR)});
+    hensuu1* state = &program.state();
 
     bool ok = false;
     app.runGuarded([&] {
-        state->HaikeiColor = 0x808000;
-        設定読込(*state, cl.programFolder);
-        registerScreens(screens);
-        auto* first = new namesel(context);
-        if (!first->load()) return;
-        screens.adopt(Screen::namesel, first);
-        screens.show(Screen::namesel);
-        ok = true;
+        program.load(cl.programFolder);
+        ok = program.start();
     });
     if (!ok) return fail("the name selection did not load");
 

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/Program.h"
 #include "drill/LevelSetup.h"
 #include "platform/Waiter.h"
 #include "printing/FormPrint0.h"
@@ -96,21 +97,18 @@ int main(int argc, char** argv) {
     const QString suffix = cl.isSet(QStringLiteral("suffix")) ? cl.value(QStringLiteral("suffix")) : wh[0];
     const QDir out(cl.value(QStringLiteral("out")));
 
-    auto g = std::make_unique<hensuu1>();
     SystemClock clock;
     MersenneRandom random{7};
     StderrMessageService messages;
     OnlyRegistered screens;
     NoWait wait;
-    Results results(*g, clock, wait);
-    AppContext ctx{*g, clock, random, messages, screens, wait, &results};
-    screens.setContext(&ctx);
-    g->HaikeiColor = 0x808000;
-    設定読込(*g, cl.value(QStringLiteral("folder")));
+    Program program(clock, random, messages, screens, wait);
+    program.load(cl.value(QStringLiteral("folder")));
+    hensuu1* g = &program.state();
+    AppContext& ctx = program.context();
+    Results& results = program.results();
     プログラム名設定(*g);
     writeResults(*g, clock.today());
-    screens.registerScreen(Screen::BASEFRM, [](AppContext& c) -> QWidget* { return new BASEFRM(c); });
-    screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
 
     bool ok = true;
     auto shoot = [&](QWidget* w, const QString& name) {

@@ -8,19 +8,15 @@
 #include <memory>
 #include <optional>
 
-#include "app/ScreenRegistry.h"
-#include "drill/LevelSetup.h"
+#include "app/Program.h"
 #include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
 #include "records/CsvExport.h"
-#include "records/Results.h"
-#include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
-#include "shell/SoundCues.h"
 #include "shell/Startup.h"
 
 using namespace pekuru;
@@ -104,34 +100,20 @@ int main(int argc, char** argv) {
     app.runGuarded(
         [&] { cl.programFolder = resolveProgramFolder(cl, PekuruApplication::applicationDirPath()); });
 
-    auto state = std::make_unique<hensuu1>();
     SystemClock clock;
     MersenneRandom random;
     ScreenManager screens;
     SingleInstance instance(cl.programFolder);
     EventLoopWaiter waiter(clock);
-    Results results(*state, clock, waiter);
-    AppContext context{*state, clock, random, *messages, screens, waiter, &results, &instance};
+    Program program(clock, random, *messages, screens, waiter);
+    program.guardAgainstSecondCopies(instance);
     // Plays each cue to its end before the program goes on; loaded with the first sound.
-    LazyMediaCommands media(LazyMediaCommands::moduleFoldersFor(PekuruApplication::applicationDirPath()));
-    SoundCues sounds(*state, media, random);
-    context.cues = &sounds;
-    screens.setContext(&context);
+    program.playSoundsThrough(LazyMediaCommands::moduleFoldersFor(PekuruApplication::applicationDirPath()));
 
     bool refused = false;
     app.runGuarded([&] {
-        state->HaikeiColor = 0x808000;
-        設定読込(*state, cl.programFolder);
-        registerScreens(screens);
-        // namesel's load runs the single-instance test before the screen becomes visible.
-        auto* first = new namesel(context);
-        if (!first->load()) {
-            delete first;
-            refused = true;
-            return;
-        }
-        screens.adopt(Screen::namesel, first);
-        screens.show(Screen::namesel);
+        program.load(cl.programFolder);
+        refused = !program.start();
     });
     if (refused) return 1;
     return app.exec();

@@ -8,8 +8,11 @@
 
 namespace pekuru {
 
-ScreenManager::~ScreenManager() {
+ScreenManager::~ScreenManager() { deleteAll(); }
+
+void ScreenManager::deleteAll() {
     for (auto& [screen, widget] : loaded_) delete widget.data();
+    loaded_.clear();
 }
 
 void ScreenManager::show(Screen screen) {

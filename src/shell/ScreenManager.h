@@ -30,6 +30,9 @@ class ScreenManager : public Navigator {
     void unload(Screen screen) override;
     void yieldToEvents() override;
 
+    // Deletes every loaded screen at once (at the end of the run).
+    void deleteAll();
+
     // The screen if it is loaded, else null.
     QWidget* loaded(Screen screen) const;
 

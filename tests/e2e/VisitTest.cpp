@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/ScreenRegistry.h"
+#include "app/Program.h"
 #include "drill/MainFrm.h"
 #include "platform/Waiter.h"
 #include "records/RecordFormat.h"
@@ -46,7 +46,6 @@ TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
                   {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}),
               0);
     const QString programFolder = dir.path() + QStringLiteral("/教室/ペクル");
-    auto g = std::make_unique<hensuu1>();
     FakeClock clock(QDate::currentDate(), 10 * 3600.0);
     MersenneRandom random(21);
     RecordingMessageService messages;
@@ -54,12 +53,10 @@ TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     screens.clock = &clock;
     NoWait wait;
     Cues cues;
-    Results results(*g, clock, wait);
-    AppContext ctx{*g, clock, random, messages, screens, wait, &results};
-    ctx.cues = &cues;
-    screens.setContext(&ctx);
-    設定読込(*g, normaliseProgramFolder(programFolder));
-    registerScreens(screens);
+    Program program(clock, random, messages, screens, wait);
+    program.useCues(cues);
+    program.load(normaliseProgramFolder(programFolder));
+    hensuu1* g = &program.state();
 
     // The name selection: choose the second student and confirm.
     screens.show(Screen::namesel);

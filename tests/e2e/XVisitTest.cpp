@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "RealPointer.h"
-#include "app/ScreenRegistry.h"
+#include "app/Program.h"
 #include "drill/MainFrm.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
@@ -90,7 +90,6 @@ TEST(XVisit, RealClicksAndDragsThroughAWholeVisit) {
                   QStringLiteral("cp"),
                   {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}),
               0);
-    auto g = std::make_unique<hensuu1>();
     FakeClock clock(QDate::currentDate(), 10 * 3600.0);
     MersenneRandom random(7);
     RecordingMessageService messages;
@@ -98,12 +97,10 @@ TEST(XVisit, RealClicksAndDragsThroughAWholeVisit) {
     screens.clock = &clock;
     test::NoWait wait;
     test::RecordingCues cues;
-    Results results(*g, clock, wait);
-    AppContext ctx{*g, clock, random, messages, screens, wait, &results};
-    ctx.cues = &cues;
-    screens.setContext(&ctx);
-    設定読込(*g, normaliseProgramFolder(dir.path() + QStringLiteral("/教室/ペクル")));
-    registerScreens(screens);
+    Program program(clock, random, messages, screens, wait);
+    program.useCues(cues);
+    program.load(normaliseProgramFolder(dir.path() + QStringLiteral("/教室/ペクル")));
+    hensuu1* g = &program.state();
 
     // The name selection: click the second student's line, then O.K.
     screens.show(Screen::namesel);

@@ -1,0 +1,48 @@
+#include "app/Program.h"
+
+#include "app/ScreenRegistry.h"
+#include "platform/LazyMediaCommands.h"
+#include "roster/namesel.h"
+#include "shell/Settings.h"
+#include "shell/SoundCues.h"
+
+namespace pekuru {
+
+Program::Program(Clock& clock, Random& random, MessageService& messages, ScreenManager& screens,
+                 Waiter& waiter)
+    : state_(std::make_unique<hensuu1>()),
+      screens_(screens),
+      results_(*state_, clock, waiter),
+      context_{*state_, clock, random, messages, screens, waiter, &results_} {
+    screens_.setContext(&context_);
+}
+
+// The screens go before the sounds, the statistics and the state they use.
+Program::~Program() { screens_.deleteAll(); }
+
+SoundCues& Program::playSoundsThrough(const QStringList& moduleFolders) {
+    media_ = std::make_unique<LazyMediaCommands>(moduleFolders);
+    sounds_ = std::make_unique<SoundCues>(*state_, *media_, context_.random);
+    context_.cues = sounds_.get();
+    return *sounds_;
+}
+
+void Program::load(const QString& programFolder) {
+    state_->HaikeiColor = 0x808000;
+    設定読込(*state_, programFolder);
+    registerScreens(screens_);
+}
+
+bool Program::start() {
+    // namesel's load runs the single-instance test before the screen becomes visible.
+    auto* first = new namesel(context_);
+    if (!first->load()) {
+        delete first;
+        return false;
+    }
+    screens_.adopt(Screen::namesel, first);
+    screens_.show(Screen::namesel);
+    return true;
+}
+
+}  // namespace pekuru
