@@ -14,7 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
-#include "records/CsvExport.h"
+#include "app/CsvExport.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"

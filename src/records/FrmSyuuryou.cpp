@@ -8,7 +8,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 #include "records/FinishLogic.h"
 #include "records/Results.h"
 #include "shell/CuePlayer.h"

@@ -12,7 +12,7 @@
 #include "records/HubViews.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
-#include "roster/Roster.h"
+#include "shell/Grades.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {

@@ -6,7 +6,7 @@
 
 #include "records/Points.h"
 #include "records/Results.h"
-#include "roster/Roster.h"
+#include "shell/Grades.h"
 
 namespace pekuru {
 

@@ -8,7 +8,7 @@
 #include "records/Points.h"
 #include "records/ResultFile.h"
 #include "records/Results.h"
-#include "roster/Roster.h"
+#include "shell/Grades.h"
 
 namespace pekuru {
 

@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 #include "records/DayChart.h"
 #include "records/HubLevelRow.h"
 #include "records/HubViewPanel.h"

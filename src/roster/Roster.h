@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FreeFormatReader.h"
 #include "shell/GlobalState.h"
+#include "shell/Grades.h"
 
 namespace pekuru {
 
@@ -18,21 +19,6 @@ constexpr int kRosterTextLength = 20;
 // The roster file and its temporary copy in the common folder.
 QString rosterPath(const hensuu1& g);
 QString rosterTempPath(const hensuu1& g);
-
-// Grade index G = (school year − birth year) − 6 and the texts derived from it.
-int gradeIndex(int nendo, int umare);
-QString gradeCode(int G);                  // "幼-" … "小1" … "大+", half-width digits
-std::optional<QString> gradeLabel(int G);  // "幼３", "小１" … "高１"; none outside 0..10
-QString GakunenMark(const Variant& G);     // "①" … "⑥", "Ⅰ" … "Ⅲ", else "　"
-
-// The twelve texts of the grade filter, in the order the filter boxes list them.
-const QStringList& gradeFilterTexts();
-// Whether a row of grade index G passes the grade filter `filter`. "家族" (the family view of the
-// records hub) passes every row; a text that is not one of the filters passes none.
-int GakunenFilterMatch(const QString& filter, int G);
-
-// The school year: the calendar year, one less before the month in which the year begins.
-Integer schoolYear(QDate today, const Variant& nendoTuki);
 
 // Left-aligned, blank-padded or cut to `width` characters.
 QString fixedText(const QString& text, int width = kRosterTextLength);

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QUrl>
 
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SingleInstance.h"
 #include "records/Results.h"

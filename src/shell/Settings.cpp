@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <limits>
 
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 #include "platform/Cp932.h"
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"

@@ -1,4 +1,4 @@
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 
 namespace pekuru {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 
 using namespace pekuru;
 

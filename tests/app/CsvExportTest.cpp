@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "records/CsvExport.h"
+#include "app/CsvExport.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "support/ErrorOf.h"

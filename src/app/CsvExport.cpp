@@ -1,4 +1,4 @@
-#include "records/CsvExport.h"
+#include "app/CsvExport.h"
 
 #include <QFile>
 #include <QFileInfo>
