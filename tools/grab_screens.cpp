@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "app/Program.h"
-#include "drill/LevelSetup.h"
+#include "shell/LevelSetup.h"
 #include "platform/Waiter.h"
 #include "printing/FormPrint0.h"
 #include "printing/frmPrint.h"
