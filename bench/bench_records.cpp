@@ -16,6 +16,7 @@
 #include "platform/ProgramError.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
+#include "support/Fakes.h"
 
 using namespace pekuru;
 

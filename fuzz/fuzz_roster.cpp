@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramError.h"
 #include "roster/Roster.h"
+#include "support/Fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pekuru;

@@ -7,6 +7,7 @@
 #include "platform/MediaCommands.h"
 #include "platform/ProgramError.h"
 #include "shell/SoundCues.h"
+#include "support/Fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pekuru;

@@ -19,14 +19,4 @@ std::uint32_t SystemClock::tickCount() const {
     return std::uint32_t(t.msecsSinceReference());
 }
 
-void FakeClock::advanceMs(std::int64_t ms) {
-    tick_ = std::uint32_t(tick_ + std::uint64_t(ms));
-    double s = seconds_ + double(ms) / 1000.0;
-    while (s >= 86400.0) {
-        s -= 86400.0;
-        today_ = today_.addDays(1);
-    }
-    seconds_ = s;
-}
-
 }  // namespace pekuru

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <deque>
 #include <vector>
 
 namespace pekuru {
@@ -46,21 +45,5 @@ ParsedMediaCommand parseMediaCommand(const QString& command);
 
 // The standing description of a result code.
 QString mediaResultText(int code);
-
-// For tests: keeps every command and answers with scripted result codes (0 once they run out).
-class ScriptedMediaCommands final : public MediaCommands {
-  public:
-    int send(const QString& command) override {
-        commands.push_back(command);
-        if (results.empty()) return MediaOk;
-        const int code = results.front();
-        results.pop_front();
-        return code;
-    }
-    QString errorText(int code) override { return mediaResultText(code); }
-
-    std::vector<QString> commands;
-    std::deque<int> results;
-};
 
 }  // namespace pekuru

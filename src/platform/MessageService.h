@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 namespace pekuru {
 
@@ -19,20 +18,6 @@ class MessageService {
 class StderrMessageService : public MessageService {
   public:
     void showMessage(Icon icon, const QString& title, const QString& text) override;
-};
-
-// Keeps every message for a test to read.
-class RecordingMessageService : public MessageService {
-  public:
-    struct Message {
-        Icon icon;
-        QString title;
-        QString text;
-    };
-    void showMessage(Icon icon, const QString& title, const QString& text) override {
-        messages.push_back({icon, title, text});
-    }
-    std::vector<Message> messages;
 };
 
 }  // namespace pekuru

@@ -8,6 +8,7 @@
 #include "drill/DrillCycle.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;

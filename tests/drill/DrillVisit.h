@@ -20,6 +20,7 @@
 #include "drill/MainFrm.h"
 #include "records/Results.h"
 #include "shell/ScreenManager.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "tilepuzzle/TileWidget.h"
 

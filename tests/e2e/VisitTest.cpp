@@ -21,6 +21,7 @@
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
 #include "shell/Settings.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 #include "tilepuzzle/TileWidget.h"

@@ -24,6 +24,7 @@
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "shell/Settings.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 #include "tilepuzzle/TileWidget.h"

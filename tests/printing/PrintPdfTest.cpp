@@ -10,6 +10,7 @@
 #include "printing/Worksheet.h"
 #include "printing/frmPrint.h"
 #include "shell/ScreenManager.h"
+#include "support/Fakes.h"
 
 using namespace pekuru;
 

@@ -27,6 +27,7 @@
 #include "shell/ScreenManager.h"
 #include "shell/ScreenScale.h"
 #include "support/Accessibility.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TextFit.h"
 

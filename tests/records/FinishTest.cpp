@@ -18,6 +18,7 @@
 #include "shell/ScreenManager.h"
 #include "shell/ScreenScale.h"
 #include "support/Accessibility.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 #include "support/TextFit.h"

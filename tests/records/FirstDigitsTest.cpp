@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "records/Results.h"
+#include "support/Fakes.h"
 
 using namespace pekuru;
 

@@ -18,6 +18,7 @@
 #include "records/seisekitime1.h"
 #include "roster/Roster.h"
 #include "shell/ScreenManager.h"
+#include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
 

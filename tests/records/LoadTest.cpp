@@ -21,6 +21,7 @@
 #include "platform/RecordFile.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
+#include "support/Fakes.h"
 
 using namespace pekuru;
 

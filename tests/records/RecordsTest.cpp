@@ -17,6 +17,7 @@
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "support/ErrorOf.h"
+#include "support/Fakes.h"
 #include "support/ShortReads.h"
 #include "support/TestSupport.h"
 

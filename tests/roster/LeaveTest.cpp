@@ -20,6 +20,7 @@
 #include "roster/namesel.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;

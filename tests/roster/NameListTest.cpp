@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "roster/NameList.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;

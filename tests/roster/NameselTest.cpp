@@ -31,6 +31,7 @@
 #include "shell/ScreenScale.h"
 #include "shell/Settings.h"
 #include "support/Accessibility.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 #include "support/TextFit.h"
 

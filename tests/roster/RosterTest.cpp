@@ -6,6 +6,7 @@
 
 #include "platform/ProgramError.h"
 #include "roster/Roster.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;

@@ -15,6 +15,7 @@
 #include "platform/ProgramError.h"
 #include "shell/Settings.h"
 #include "shell/SoundCues.h"
+#include "support/Fakes.h"
 #include "support/TestSupport.h"
 
 using namespace pekuru;

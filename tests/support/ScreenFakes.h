@@ -10,6 +10,7 @@
 #include "platform/Waiter.h"
 #include "shell/CuePlayer.h"
 #include "shell/ScreenManager.h"
+#include "support/Fakes.h"
 
 namespace pekuru::test {
 
