@@ -17,7 +17,6 @@
 #include <memory>
 
 #include "app/Program.h"
-#include "shell/LevelSetup.h"
 #include "platform/Waiter.h"
 #include "printing/FormPrint0.h"
 #include "printing/frmPrint.h"
@@ -29,6 +28,7 @@
 #include "roster/frmver.h"
 #include "roster/namesel.h"
 #include "shell/BASEFRM.h"
+#include "shell/LevelSetup.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
 

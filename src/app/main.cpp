@@ -8,13 +8,13 @@
 #include <memory>
 #include <optional>
 
+#include "app/CsvExport.h"
 #include "app/Program.h"
 #include "platform/LazyMediaCommands.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
-#include "app/CsvExport.h"
 #include "shell/ScreenManager.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"

@@ -8,10 +8,10 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
-#include "shell/LevelSetup.h"
 #include "records/FinishLogic.h"
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
+#include "shell/LevelSetup.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {

@@ -11,12 +11,12 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "shell/LevelSetup.h"
 #include "records/DayChart.h"
 #include "records/HubLevelRow.h"
 #include "records/HubViewPanel.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
+#include "shell/LevelSetup.h"
 
 namespace pekuru {
 

@@ -11,13 +11,13 @@
 #include <QRadioButton>
 #include <QUrl>
 
-#include "shell/LevelSetup.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SingleInstance.h"
 #include "records/Results.h"
 #include "roster/NameList.h"
 #include "roster/frmver.h"
 #include "shell/CuePlayer.h"
+#include "shell/LevelSetup.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {

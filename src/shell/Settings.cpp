@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <limits>
 
-#include "shell/LevelSetup.h"
 #include "platform/Cp932.h"
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"
+#include "shell/LevelSetup.h"
 #include "shell/SoundCues.h"
 
 namespace pekuru {
