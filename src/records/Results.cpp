@@ -13,9 +13,7 @@
 
 namespace pekuru {
 
-void endWith(const QString& text) {
-    throw ProgramExit(QString(), text, ProgramExit::Icon::Critical);
-}
+void endWith(const QString& text) { throw ProgramExit(QString(), text, ProgramExit::Icon::Critical); }
 
 QString sharedResultPath(const hensuu1& g) { return g.DataFolder + QStringLiteral("成績累積データ.dat"); }
 QString homeResultPath(const hensuu1& g) {
