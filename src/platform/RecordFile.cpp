@@ -64,7 +64,7 @@ RecordFile::Status RecordFile::open(const QString& path, bool create) {
         fd = openRetrying(native.constData(), O_RDONLY);
         if (fd >= 0) {
             writable_ = false;
-            writeRefusal_ = refused;
+            fail(refused);  // why it is not writable, for whoever goes on to write
         } else {
             errno = refused;
         }
@@ -78,13 +78,9 @@ RecordFile::Status RecordFile::open(const QString& path, bool create) {
 }
 
 RecordFile::Status RecordFile::tryLock() {
-    if (!writable_) {
-        // A write lock on a file opened for reading only is refused as a bad descriptor; the
-        // reason is the one the open for writing gave.
-        errno_ = writeRefusal_;
-        error_ = QString::fromLocal8Bit(std::strerror(writeRefusal_));
-        return Status::Failed;
-    }
+    // A write lock on a file opened for reading only would be refused as a bad descriptor; the
+    // reason the open for writing gave stays the error.
+    if (!writable_) return Status::Failed;
     struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;

@@ -20,8 +20,8 @@ class RecordFile {
 
     // Opens for reading and writing, creating the file when it is missing, as readable and
     // writable as its folder is (the classroom's accounts share it). A file this account may only
-    // read is opened for reading (isWritable() false). NotFound when its folder cannot be reached,
-    // or, with `create` false, when the file is not there.
+    // read is opened for reading (isWritable() false, errorText() says why). NotFound when its folder cannot
+    // be reached, or, with `create` false, when the file is not there.
     Status open(const QString& path, bool create = true);
     bool isWritable() const { return writable_; }
     // Takes the exclusive lock without waiting: Busy while another process holds it.
@@ -46,7 +46,6 @@ class RecordFile {
 
     int fd_ = -1;
     bool writable_ = true;
-    int writeRefusal_ = 0;  // why the file could not be opened for writing
     QString error_;
     int errno_ = 0;
 };

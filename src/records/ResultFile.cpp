@@ -36,7 +36,6 @@ ResultFile::Outcome ResultFile::append(const QByteArray& record, Waiter& waiter)
     const RecordFile::Status opened = file.open(path_);
     if (opened != RecordFile::Status::Ok) return failure<Outcome>(file, opened, Step::Open);
     if (!file.isWritable()) {
-        (void)file.tryLock();  // takes the reason the open for writing gave
         Outcome outcome = failure<Outcome>(file, RecordFile::Status::Failed, Step::Open);
         outcome.readOnly = true;
         return outcome;
