@@ -13,7 +13,9 @@
 
 namespace pekuru {
 
-void endWith(const QString& text) { throw ProgramExit(QString(), text, ProgramExit::Icon::Critical); }
+void endWithResultFileDiagnostic(const QString& text) {
+    throw ProgramExit(QString(), text, ProgramExit::Icon::Critical);
+}
 
 QString sharedResultPath(const hensuu1& g) { return g.DataFolder + QStringLiteral("成績累積データ.dat"); }
 QString homeResultPath(const hensuu1& g) {
@@ -59,24 +61,24 @@ void Results::appendRecord(const QString& path, const QByteArray& record, int re
     if (o.ok()) return;
     const QString head = procedure + QLatin1Char('\n') + o.hostError() + QLatin1Char('\n');
     if (o.readOnly)
-        endWith(head +
-                QStringLiteral(
-                    "『%1』に書き込めません。このアカウントには書き込む許可がありません。"
-                    "教室のすべてのアカウントがこのファイルとそのフォルダに書き込めるようにしてください"
-                    " (例: chmod a+rw)。")
-                    .arg(path));
+        endWithResultFileDiagnostic(
+            head + QStringLiteral(
+                       "『%1』に書き込めません。このアカウントには書き込む許可がありません。"
+                       "教室のすべてのアカウントがこのファイルとそのフォルダに書き込めるようにしてください"
+                       " (例: chmod a+rw)。")
+                       .arg(path));
     switch (o.failedAt) {
         case ResultFile::Step::Open:
-            endWith(head + QStringLiteral("『%1』を開けません。").arg(path));
+            endWithResultFileDiagnostic(head + QStringLiteral("『%1』を開けません。").arg(path));
         case ResultFile::Step::Lock:
-            endWith(head + QStringLiteral("『%1』をロックできません。").arg(path));
+            endWithResultFileDiagnostic(head + QStringLiteral("『%1』をロックできません。").arg(path));
         case ResultFile::Step::Length:
-            endWith(head + QStringLiteral("『%1』の長さが分かりません。").arg(path));
+            endWithResultFileDiagnostic(head + QStringLiteral("『%1』の長さが分かりません。").arg(path));
         case ResultFile::Step::Read:
         case ResultFile::Step::Write:
             break;
     }
-    endWith(head + QStringLiteral("『%1』に書き込めません。").arg(path));
+    endWithResultFileDiagnostic(head + QStringLiteral("『%1』に書き込めません。").arg(path));
 }
 
 void Results::成績ランダムファイル記録() {

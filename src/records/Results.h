@@ -17,7 +17,7 @@ QString sharedResultPath(const hensuu1& g);  // DataFolder & "成績累積デー
 QString homeResultPath(const hensuu1& g);    // KyoutuuFolder & "成績累積データ家庭用.dat"
 
 // Ends the program with a diagnostic of the result files: `text` in a critical message box.
-[[noreturn]] void endWith(const QString& text);
+[[noreturn]] void endWithResultFileDiagnostic(const QString& text);
 
 // The shared result file and the statistics recomputed from it. Every file step that finds the
 // file locked by another copy waits one second (the screens stay responsive) and tries again;

@@ -48,7 +48,7 @@ struct Cells {
                                    const QString& path) {
     const QDate d = dateFromValue(r.hiduke);
     const int secs = std::isfinite(r.jikoku) ? int(std::clamp(r.jikoku, 0.0, 1.0) * 86400.0 + 0.5) : 0;
-    endWith(
+    endWithResultFileDiagnostic(
         QStringLiteral("成績ランダムファイル表示 添字が範囲の外です (%1)\n"
                        "/date%2/i=%3/time=%4/name=/Bangou=%5/level=%6/time=%7 line 4\n"
                        "『%8』の %9 番目の記録の生徒番号 (0 から 5000) かレベル (0 から 35) が範囲の外です。")
@@ -116,20 +116,21 @@ QByteArray Results::readNewest(std::int64_t& first, QString& path) {
         r = file.newest(kMaxRecordSlots);
         if (r.ok() || r.failedAt != ResultFile::Step::Open) break;
         if (r.status != RecordFile::Status::NotFound)
-            endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。")
-                        .arg(r.hostError(), path));
+            endWithResultFileDiagnostic(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。")
+                                            .arg(r.hostError(), path));
         // The shared folder may be a network share that is coming back: try a few times.
         waiter_.wait(kNotFoundWaitSeconds);
         ++g_.RetryCount;
         if (g_.RetryCount >= kNotFoundTries)
-            endWith(QStringLiteral("ファイルがありません\n1 %1\n『%2』").arg(r.hostError(), path));
+            endWithResultFileDiagnostic(
+                QStringLiteral("ファイルがありません\n1 %1\n『%2』").arg(r.hostError(), path));
     }
     if (!r.ok())
-        endWith(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を読み切れません。"
-                               "新しい記録 %3 件 (%4 バイト) を読むはずでした。")
-                    .arg(r.hostError(), path)
-                    .arg(r.records)
-                    .arg(r.records * kSeisekiRecLength));
+        endWithResultFileDiagnostic(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を読み切れません。"
+                                                   "新しい記録 %3 件 (%4 バイト) を読むはずでした。")
+                                        .arg(r.hostError(), path)
+                                        .arg(r.records)
+                                        .arg(r.records * kSeisekiRecLength));
     first = r.first;
     return std::move(r.bytes);
 }
