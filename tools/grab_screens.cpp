@@ -139,13 +139,14 @@ int main(int argc, char** argv) {
     {
         // The finish screen after a personal best on level 1 by pupil 2.
         名前確定(*g, clock, QStringLiteral("2"));
-        レベル名設定(*g, screens);
+        レベル名設定(*g);
         g->LevelNo = 1;
-        g->KirokuTime = 29;
         g->JikanGire = 0;
         results.回数求();
-        results.Seisekikiroku(1);
+        const Attempt attempt{g->SeitoBangou, 1, 29, false};
+        const AttemptOutcome outcome = results.Seisekikiroku(attempt);
         FrmSyuuryou w(ctx);
+        w.setAttempt(attempt, outcome);
         w.resize(size);
         w.show();
         w.activate();

@@ -13,7 +13,8 @@ Program::Program(Clock& clock, Random& random, MessageService& messages, ScreenM
     : state_(std::make_unique<hensuu1>()),
       screens_(screens),
       results_(*state_, clock, waiter),
-      context_{*state_, clock, random, messages, screens, waiter, &results_} {
+      flow_(*state_, screens, results_),
+      context_{*state_, clock, random, messages, flow_, screens, waiter, &results_} {
     screens_.setContext(&context_);
 }
 

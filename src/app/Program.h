@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/ScreenFlow.h"
 #include "records/Results.h"
 #include "shell/AppContext.h"
 #include "shell/ScreenManager.h"
@@ -29,6 +30,7 @@ class Program {
     AppContext& context() { return context_; }
     Results& results() { return results_; }
     ScreenManager& screens() { return screens_; }
+    ScreenFlow& flow() { return flow_; }
 
     // The sound cues, played through the sound module of the first of `moduleFolders` that has it
     // (loaded with the first sound, not at start-up).
@@ -48,6 +50,7 @@ class Program {
     std::unique_ptr<hensuu1> state_;
     ScreenManager& screens_;
     Results results_;
+    ScreenFlow flow_;
     AppContext context_;
     std::unique_ptr<LazyMediaCommands> media_;
     std::unique_ptr<SoundCues> sounds_;

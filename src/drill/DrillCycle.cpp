@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "platform/ProgramError.h"
-#include "records/Results.h"
 
 namespace pekuru {
 
@@ -33,8 +32,7 @@ int DrillCycle::minutesSinceConfirmed() const {
 }
 
 void DrillCycle::初期設定() {
-    nav_.unload(Screen::seisekitime1);
-    nav_.unload(Screen::BASEFRM);
+    flow_.drillBegun();
     g_.SyuuryouFlag = 0;
     g_.KirokuChuu = 0;
     const int l = g_.LevelNo;
@@ -130,9 +128,12 @@ void DrillCycle::成績記録終了() {
     host_.showNotice(g_.JikanGire == 1);
     host_.yieldToEvents();
     setClock(false);
-    g_.KirokuTime = g_.JikanGire != 0 ? kNoTime : g_.KeikaTime;
-    results_.Seisekikiroku(g_.LevelNo);
-    nav_.show(Screen::BASEFRM);
+    Attempt attempt;
+    attempt.SeitoBangou = g_.SeitoBangou;
+    attempt.LevelNo = g_.LevelNo;
+    attempt.JikanGire = g_.JikanGire != 0;
+    attempt.KirokuTime = attempt.JikanGire ? kNoTime : g_.KeikaTime;
+    flow_.drillEnded(attempt);
     host_.yieldToEvents();
     待機後終了画面(1.0);
 }
@@ -148,8 +149,7 @@ void DrillCycle::待機後終了画面(double seconds) {
         if (diff > step) {
             ++count;
             if (double(count) * step / 1000.0 >= seconds) {
-                nav_.unload(Screen::MainFrm);
-                nav_.show(Screen::FrmSyuuryou);
+                flow_.finishDue();
                 return;
             }
             last = now - std::uint32_t(diff - step);  // the excess of a late poll carries over

@@ -4,12 +4,10 @@
 #include <array>
 
 #include "platform/Clock.h"
+#include "shell/Flow.h"
 #include "shell/GlobalState.h"
-#include "shell/Navigator.h"
 
 namespace pekuru {
-
-class Results;
 
 // What the status strip of the drill screen shows.
 struct StatusStrip {
@@ -45,8 +43,8 @@ class DrillHost {
 // The drill screen's clock, status strip and end of drill, apart from the widgets.
 class DrillCycle {
   public:
-    DrillCycle(hensuu1& g, const Clock& clock, Results& results, Navigator& nav, DrillHost& host)
-        : g_(g), clock_(clock), results_(results), nav_(nav), host_(host) {}
+    DrillCycle(hensuu1& g, const Clock& clock, Flow& flow, DrillHost& host)
+        : g_(g), clock_(clock), flow_(flow), host_(host) {}
 
     void 初期設定();
     void スタート();
@@ -54,10 +52,11 @@ class DrillCycle {
     void tick();
     // sTimer2, every ten seconds.
     void minuteTick();
-    // The end of the drill, by completion or time-over. A second call does nothing more.
+    // The end of the drill, by completion or time-over: hands the attempt to the flow, which
+    // records it. A second call does nothing more.
     void 成績記録終了();
-    // Waits `seconds` by the tick count while events run, then replaces the drill screen with
-    // the finish screen.
+    // Waits `seconds` by the tick count while events run, then tells the flow that the finish
+    // screen is due.
     void 待機後終了画面(double seconds);
     // The last picture is solved (called by the puzzle).
     void allPicturesSolved();
@@ -76,8 +75,7 @@ class DrillCycle {
 
     hensuu1& g_;
     const Clock& clock_;
-    Results& results_;
-    Navigator& nav_;
+    Flow& flow_;
     DrillHost& host_;
     StatusStrip strip_;
     bool clockRunning_ = false;

@@ -21,8 +21,7 @@ MainFrm::MainFrm(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(c
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(ctx_.g.ProgTitle);
     paintBackground(this, kBackdropColour);
-    cycle_ = std::make_unique<DrillCycle>(ctx_.g, ctx_.clock, *ctx_.results, ctx_.nav,
-                                          static_cast<DrillHost&>(*this));
+    cycle_ = std::make_unique<DrillCycle>(ctx_.g, ctx_.clock, ctx_.flow, static_cast<DrillHost&>(*this));
     puzzle_ = std::make_unique<TilePuzzle>(ctx_.g, ctx_.random, static_cast<PuzzleHost&>(*this));
 
     sTimer1 = named(new QTimer(this), QStringLiteral("sTimer1"));
@@ -114,13 +113,12 @@ void MainFrm::showEvent(QShowEvent* event) {
 
 void MainFrm::activate() {
     cycle_->初期設定();
-    const QString problem = puzzle_->levelSetup(ctx_.g.DataFolder);
+    const QString problem = puzzle_->levelSetup(ctx_.g.DataFolder, ctx_.g.LevelNo);
     strip_->setRemaining(ctx_.g.MondaiSuu);
     if (!problem.isEmpty()) {
         // Without enough pictures there is no drill: back to the records hub, nothing recorded.
         ctx_.messages.showMessage(MessageService::Icon::Warning, QStringLiteral("注意"), problem);
-        ctx_.nav.show(Screen::seisekitime1);
-        ctx_.nav.unload(Screen::MainFrm);
+        ctx_.flow.drillRefused();
         return;
     }
     cycle_->スタート();
@@ -420,7 +418,7 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MainFrm::yieldToEvents() { ctx_.nav.yieldToEvents(); }
+void MainFrm::yieldToEvents() { ctx_.events.yieldToEvents(); }
 
 void MainFrm::setClockRunning(bool running) {
     if (running)

@@ -83,8 +83,8 @@ FormPrint0::FormPrint0(AppContext& context, QWidget* parent) : QWidget(parent), 
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] { rebuild(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { rebuild(); });
     connect(Command3, &QPushButton::clicked, this, [this] { rebuild(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { ctx_.nav.show(Screen::frmPrint); });
-    connect(Command2, &QPushButton::clicked, this, [this] { ctx_.nav.unload(Screen::FormPrint0); });
+    connect(Command1, &QPushButton::clicked, this, [this] { ctx_.flow.previewChosen(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { ctx_.flow.printingClosed(); });
 
     // Tab goes through the choices, then the questions they make, then the way on or back (the
     // table stands beside the choices but is made after them).

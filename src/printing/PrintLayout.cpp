@@ -26,7 +26,7 @@ double rowTop(int r, int rows) {
     return kPageUnits * 0.1 + kPageUnits * (r - 1) * q;
 }
 
-std::vector<int> verticalRules(const hensuu1& g) {
+std::vector<int> verticalRules(const PrintTable& g) {
     std::vector<int> xs;
     for (int c = 1; c <= g.PrintCols + 1 && c < int(g.PrintColX.size()); ++c)
         xs.push_back(int(std::lround(kPageUnits * g.PrintColX[std::size_t(c)])));
@@ -66,7 +66,7 @@ FittedCell fitCell(const QString& text, const QFont& font, int startSize, double
     return cell;
 }
 
-LaidOutPage layoutTable(const hensuu1& g, const PageSetup& page, const QFont& font) {
+LaidOutPage layoutTable(const PrintTable& g, const PageSetup& page, const QFont& font) {
     LaidOutPage out;
     const int rows = g.PrintRows;
     if (rows <= 0 || g.PrintCols <= 0 || int(g.PrintColX.size()) < g.PrintCols + 2) return out;

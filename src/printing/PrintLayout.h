@@ -29,7 +29,7 @@ struct PageSetup {
 // Row tops: y(r) = 1000 + 10000 × (r − 1) × 0.9 / rows, for the heading row 0 and rows 1..rows.
 double rowTop(int r, int rows);
 // Vertical rules at 10000 × the column edges, rounded.
-std::vector<int> verticalRules(const hensuu1& g);
+std::vector<int> verticalRules(const PrintTable& g);
 
 // How a cell's text breaks into lines in the chosen font, at `pointSize`, within `widthTwips`.
 QStringList breakLines(const QString& text, const QFont& font, double pointSize, double widthTwips);
@@ -60,7 +60,7 @@ struct LaidOutPage {
     std::vector<LaidOutText> texts;
     std::vector<LaidOutRule> rules;
 };
-LaidOutPage layoutTable(const hensuu1& g, const PageSetup& page, const QFont& font);
+LaidOutPage layoutTable(const PrintTable& g, const PageSetup& page, const QFont& font);
 
 // Paints the page on a target whose drawable area is `area` (device units).
 void paintPage(QPainter& painter, const QRectF& area, const LaidOutPage& page, const PageSetup& setup,

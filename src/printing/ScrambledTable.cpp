@@ -212,7 +212,7 @@ QByteArray scrambleTable(const QString& plainText, const QString& fileName) {
     return cp932::encode(out, fileName);
 }
 
-void readScrambledTable(hensuu1& g, const QByteArray& bytes, const QString& fileName) {
+void readScrambledTable(PrintTable& g, const QByteArray& bytes, const QString& fileName) {
     const std::vector<QString> lines = splitLines(cp932::decode(bytes, fileName));
     if (lines.size() > std::size_t(kMaxTableLines))
         throw ProgramError(ProgramError::SubscriptOutOfRange,

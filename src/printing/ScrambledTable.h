@@ -67,6 +67,6 @@ QByteArray scrambleTable(const QString& plainText, const QString& fileName);
 void 表ファイル読込(hensuu1& g, const QString& name);
 
 // The same from the bytes of a scrambled file; `fileName` names it in messages.
-void readScrambledTable(hensuu1& g, const QByteArray& bytes, const QString& fileName);
+void readScrambledTable(PrintTable& g, const QByteArray& bytes, const QString& fileName);
 
 }  // namespace pekuru

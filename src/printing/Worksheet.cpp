@@ -19,7 +19,7 @@ int buildWorksheet(hensuu1& g, Random& random, const WorksheetChoice& choice) {
     return buildWorksheetFromTable(g, random, choice);
 }
 
-int buildWorksheetFromTable(hensuu1& g, Random& random, const WorksheetChoice& choice) {
+int buildWorksheetFromTable(PrintTable& g, Random& random, const WorksheetChoice& choice) {
     for (int r = 1; r <= kWorksheetRows; ++r)
         for (int c = 1; c <= 7; ++c) g.PrintCell(c, r).clear();
 
@@ -80,7 +80,6 @@ int buildWorksheetFromTable(hensuu1& g, Random& random, const WorksheetChoice& c
     g.PrintLayout = 2;
     g.PrintTateYoko = 1;
     g.PrinterOption = 1;
-    g.PrintPanel = 0;
     g.PrintAuto = 0;
     return n;
 }

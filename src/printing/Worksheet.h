@@ -25,7 +25,7 @@ struct WorksheetChoice {
 int buildWorksheet(hensuu1& g, Random& random, const WorksheetChoice& choice);
 
 // The same from the table already in TableData (for tests and callers that read it themselves).
-int buildWorksheetFromTable(hensuu1& g, Random& random, const WorksheetChoice& choice);
+int buildWorksheetFromTable(PrintTable& g, Random& random, const WorksheetChoice& choice);
 
 QString circledNumber(int k);  // "①" .. "⑳"
 

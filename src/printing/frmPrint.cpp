@@ -12,7 +12,6 @@
 
 #include "platform/ProgramError.h"
 #include "shell/ScreenKit.h"
-#include "shell/ScreenManager.h"
 
 namespace pekuru {
 
@@ -75,7 +74,7 @@ frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
     connect(Command1, &QPushButton::clicked, this, [this] { pageSetup(); });
     connect(Command11, &QPushButton::clicked, this, [this] { dispatch(); });
     connect(Command9, &QPushButton::clicked, this, [this] { print(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { ctx_.nav.unload(Screen::frmPrint); });
+    connect(Command8, &QPushButton::clicked, this, [this] { ctx_.flow.previewClosed(); });
 
     if (ctx_.g.PrintAuto == 1) {
         Command9->setVisible(false);
@@ -114,7 +113,7 @@ void frmPrint::showEvent(QShowEvent* event) {
     if (ctx_.g.PrintAuto == 1) {
         QTimer::singleShot(0, this, [this] {
             print();
-            ctx_.nav.unload(Screen::frmPrint);
+            ctx_.flow.previewClosed();
         });
     }
 }

@@ -27,12 +27,12 @@ QString resultLine(Long t) {
     return QStringLiteral("今の成績：%1秒").arg(t);
 }
 
-RecordMessage recordMessage(const hensuu1& g, Long t) {
-    if (g.JikanGire == 1) return {QStringLiteral("時間切れ"), RecordCue::None};
-    if (g.JikoBestFlag == 1 && g.SaikouFlag != 1)
+RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const AttemptOutcome& outcome) {
+    if (attempt.JikanGire) return {QStringLiteral("時間切れ"), RecordCue::None};
+    if (outcome.JikoBestFlag == 1 && outcome.SaikouFlag != 1)
         return {QStringLiteral("新記録おめでとう"), RecordCue::PersonalBest};
-    if (g.SaikouFlag == 1) return {QStringLiteral("！！！最高新記録！！！"), RecordCue::BestOfAll};
-    if (t <= g.SeigenTime[g.LevelNo]) return {QString(), RecordCue::Fail};
+    if (outcome.SaikouFlag == 1) return {QStringLiteral("！！！最高新記録！！！"), RecordCue::BestOfAll};
+    if (attempt.KirokuTime <= g.SeigenTime[attempt.LevelNo]) return {QString(), RecordCue::Fail};
     return {};
 }
 
@@ -42,7 +42,7 @@ bool levelCleared(const hensuu1& g, int level) {
            g.KikanKaisuuA(s, level) >= g.HituyouKaisuu2[level];
 }
 
-bool anyLevelWithoutTarget(const hensuu1& g) {
+bool anyLevelWithoutTarget(const LevelTable& g) {
     for (int l = 1; l <= kMaxLevelIndex; ++l)
         if (g.HituyouKaisuu2[l] == 9999) return true;
     return false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "shell/Attempt.h"
 #include "shell/GlobalState.h"
 
 namespace pekuru {
@@ -25,12 +26,12 @@ struct RecordMessage {
     QString text;  // empty: the message stays hidden
     RecordCue cue = RecordCue::None;
 };
-RecordMessage recordMessage(const hensuu1& g, Long t);
+RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const AttemptOutcome& outcome);
 
 // The level is cleared on the figures of period A (this attempt included).
 bool levelCleared(const hensuu1& g, int level);
 // Some level of the table has the special count threshold 9999.
-bool anyLevelWithoutTarget(const hensuu1& g);
+bool anyLevelWithoutTarget(const LevelTable& g);
 // The period-B goal of the level: enough attempts or enough points in period B.
 bool periodGoalReached(const hensuu1& g, int level);
 

@@ -11,7 +11,6 @@
 #include "records/FinishLogic.h"
 #include "records/Results.h"
 #include "shell/CuePlayer.h"
-#include "shell/LevelSetup.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {
@@ -72,14 +71,11 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent)
 
     connect(Command4, &QPushButton::clicked, this, [this] {
         Command4->setEnabled(false);
-        ctx_.nav.show(Screen::seisekitime1);
-        ctx_.nav.unload(Screen::FrmSyuuryou);
+        ctx_.flow.menuChosen();
     });
     connect(Command5, &QPushButton::clicked, this, [this] {
         Command4->setEnabled(false);
-        ctx_.nav.show(Screen::BASEFRM);
-        ctx_.nav.unload(Screen::FrmSyuuryou);
-        ドリル開始(ctx_.g, ctx_.nav);
+        ctx_.flow.againChosen();
     });
     resize(1024, 768);
 }
@@ -91,11 +87,11 @@ bool FrmSyuuryou::event(QEvent* event) {
     return handled;
 }
 
-void FrmSyuuryou::yield() { ctx_.nav.yieldToEvents(); }
+void FrmSyuuryou::yield() { ctx_.events.yieldToEvents(); }
 
 void FrmSyuuryou::activate() {
     hensuu1& g = ctx_.g;
-    const int level = g.LevelNo, s = g.SeitoBangou;
+    const int level = attempt_.LevelNo, s = attempt_.SeitoBangou;
     activation_.ran();
     ctx_.results->回数求();
     NoTargetLevel = 0;
@@ -110,7 +106,7 @@ void FrmSyuuryou::activate() {
     yield();
     Timer1->start();
 
-    const Long t = g.KirokuTime;
+    const Long t = attempt_.KirokuTime;
     const DisplayPoints points = displayPoints(t, g.GoukakuTime[level], g.LevelPoint[level]);
     Label19->setText(pointsLine(points, g.LevelPoint[level]));
     Label18->setText(resultLine(t));
@@ -127,7 +123,7 @@ void FrmSyuuryou::activate() {
     if (!messageShown_) {
         // A window activated again (after another window took the focus) must not sound twice.
         messageShown_ = true;
-        const RecordMessage m = recordMessage(g, t);
+        const RecordMessage m = recordMessage(g, attempt_, outcome_);
         if (!m.text.isEmpty()) {
             Label20->setVisible(true);
             Label20->setText(m.text);
@@ -150,22 +146,22 @@ void FrmSyuuryou::activate() {
         }
         yield();
         if (cleared_ && level == g.MaxLevel) {
-            if (g.KiteiClearFlag == 0 && ctx_.cues) ctx_.cues->合格音再生();
+            if (outcome_.KiteiClearFlag == 0 && ctx_.cues) ctx_.cues->合格音再生();
         } else {
             Picture1->setVisible(false);
         }
     } else if (!(cleared_ && level == g.MaxLevel)) {
         Picture1->setVisible(false);
     }
-    g.JikoBestFlag = 0;
-    g.SaikouFlag = 0;
+    outcome_.JikoBestFlag = 0;
+    outcome_.SaikouFlag = 0;
     yield();
-    ctx_.nav.unload(Screen::BASEFRM);
+    ctx_.flow.finishShown();
 }
 
 void FrmSyuuryou::timer1Fired() {
     hensuu1& g = ctx_.g;
-    const int level = g.LevelNo;
+    const int level = attempt_.LevelNo;
     Picture1->setVisible(false);
     Command4->setVisible(true);
     yield();

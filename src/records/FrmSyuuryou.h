@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "shell/AppContext.h"
+#include "shell/Attempt.h"
 #include "shell/ScreenKit.h"
 
 class QLabel;
@@ -20,6 +21,11 @@ class FrmSyuuryou : public QWidget {
     explicit FrmSyuuryou(AppContext& context, QWidget* parent = nullptr);
 
     QTimer* Timer1 = nullptr;
+    // The attempt to show and what recording it found; handed over before the screen comes up.
+    void setAttempt(const Attempt& attempt, const AttemptOutcome& outcome) {
+        attempt_ = attempt;
+        outcome_ = outcome;
+    }
     // Activation: recomputes and redraws; the message and fanfares come on the first one only.
     void activate();
     void timer1Fired();
@@ -34,6 +40,8 @@ class FrmSyuuryou : public QWidget {
     void yield();
 
     AppContext& ctx_;
+    Attempt attempt_;
+    AttemptOutcome outcome_;
     bool cleared_ = false;
     bool messageShown_ = false;
     // Again after another window was in front; the record message and its fanfare come on the first only.

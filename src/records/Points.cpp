@@ -54,7 +54,7 @@ Long pointsWithFactor(double before, Single factor, int level) {
     return Long(scaled);
 }
 
-Long statisticsPoints(const hensuu1& g, Long t, int level) {
+Long statisticsPoints(const LevelTable& g, Long t, int level) {
     return pointsWithFactor(pointsBeforeFactor(t, g.GoukakuTime[level], TimeReading::FirstThreeCharacters),
                             g.LevelPoint[level], level);
 }

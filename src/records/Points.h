@@ -23,7 +23,7 @@ double pointsBeforeFactor(Long t, Long target, TimeReading reading);
 Long pointsWithFactor(double before, Single factor, int level = 0);
 
 // The statistics' points of an attempt (counts, sums, the hub's lists, the CSV export).
-Long statisticsPoints(const hensuu1& g, Long t, int level);
+Long statisticsPoints(const LevelTable& g, Long t, int level);
 
 // The value of the first three characters of t's decimal text ("1234" counts as 123, "-123" as
 // -12), worked out on the digits: the reload runs it for every record.

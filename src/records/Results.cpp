@@ -38,21 +38,24 @@ Results::Results(hensuu1& g, const Clock& clock, Waiter& waiter) : g_(g), clock_
     g_.LevelBest.fill(0);
 }
 
-void Results::Seisekikiroku(int level) {
-    const int s = g_.SeitoBangou, l = g_.LevelNo;
-    g_.KiteiClearFlag =
+AttemptOutcome Results::Seisekikiroku(const Attempt& attempt) {
+    const int s = attempt.SeitoBangou, l = attempt.LevelNo;
+    const Long t = attempt.KirokuTime;
+    AttemptOutcome o;
+    o.KiteiClearFlag =
         (g_.RuikeiKaisuu(s, l) >= g_.HituyouKaisuu2[l] && g_.RuikeiPoint(s, l) >= g_.HituyouKaisuu[l]) ? 1
                                                                                                        : 0;
-    if (g_.JikoBest(s, level) > g_.KirokuTime) {
-        g_.JikoBestFlag = 1;
-        g_.JikoBest(s, level) = g_.KirokuTime;
+    if (g_.JikoBest(s, l) > t) {
+        o.JikoBestFlag = 1;
+        g_.JikoBest(s, l) = t;
         touch(s);
     }
-    成績ランダムファイル記録();
-    if (g_.LevelBest[level] > g_.KirokuTime) {
-        g_.LevelBest[level] = g_.KirokuTime;
-        g_.SaikouFlag = 1;
+    成績ランダムファイル記録(attempt);
+    if (g_.LevelBest[l] > t) {
+        g_.LevelBest[l] = t;
+        o.SaikouFlag = 1;
     }
+    return o;
 }
 
 void Results::appendRecord(const QString& path, const QByteArray& record, int recordLength,
@@ -81,28 +84,28 @@ void Results::appendRecord(const QString& path, const QByteArray& record, int re
     endWithResultFileDiagnostic(head + QStringLiteral("『%1』に書き込めません。").arg(path));
 }
 
-void Results::成績ランダムファイル記録() {
+void Results::成績ランダムファイル記録(const Attempt& attempt) {
     SeisekiRec r;
     r.hiduke = dateValue(clock_.today());
     r.jikoku = timeOfDayValue(clock_.secondsSinceMidnight());
-    r.bangou = g_.SeitoBangou;
-    r.level = g_.LevelNo;
-    r.time = g_.KirokuTime;
+    r.bangou = attempt.SeitoBangou;
+    r.level = attempt.LevelNo;
+    r.time = attempt.KirokuTime;
     r.code = g_.KyousituCode;
     appendRecord(sharedResultPath(g_), encode(r), kSeisekiRecLength,
                  QStringLiteral("成績ランダムファイル記録"));
 
     // Students 4900 to 5000 are kept out of the home-use file.
-    if (g_.MeiboMode == 1 && (g_.SeitoBangou < 4900 || g_.SeitoBangou > 5000)) {
+    if (g_.MeiboMode == 1 && (attempt.SeitoBangou < 4900 || attempt.SeitoBangou > 5000)) {
         KateiRec h;
         QString folder = g_.DataFolder;
         folder.chop(1);  // drop the trailing separator, then take the last component
         h.folderName = folder.mid(folder.lastIndexOf(QLatin1Char('/')) + 1) + QLatin1Char('\\');
         h.hiduke = dateValue(clock_.today());
         h.jikoku = timeOfDayValue(clock_.secondsSinceMidnight());
-        h.bangou = g_.SeitoBangou;
-        h.level = g_.LevelNo;
-        h.time = g_.KirokuTime;
+        h.bangou = attempt.SeitoBangou;
+        h.level = attempt.LevelNo;
+        h.time = attempt.KirokuTime;
         h.code = g_.KyousituCode;
         appendRecord(homeResultPath(g_), encode(h), kKateiRecLength,
                      QStringLiteral("成績ランダムファイル記録"));

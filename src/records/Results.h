@@ -7,6 +7,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Waiter.h"
+#include "shell/Attempt.h"
 #include "shell/GlobalState.h"
 
 namespace pekuru {
@@ -27,11 +28,11 @@ class Results {
     // Made once for the run: every count and point starts at 0 and every best at "none".
     Results(hensuu1& g, const Clock& clock, Waiter& waiter);
 
-    // Records the current attempt (SeitoBangou, LevelNo, KirokuTime) and sets the finish screen's
-    // flags and the in-memory bests.
-    void Seisekikiroku(int level);
+    // Records an attempt: appends it to the result files and updates the in-memory bests. The
+    // outcome says what the finish screen announces.
+    AttemptOutcome Seisekikiroku(const Attempt& attempt);
     // Appends the attempt to the shared file and, for home-use students, to the home-use file.
-    void 成績ランダムファイル記録();
+    void 成績ランダムファイル記録(const Attempt& attempt);
     // Reloads the newest records and recomputes every statistics table and best time.
     void 回数求();
 

@@ -16,7 +16,6 @@
 #include "records/HubViewPanel.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
-#include "shell/LevelSetup.h"
 
 namespace pekuru {
 
@@ -89,7 +88,7 @@ void seisekitime1::buildHeader() {
     Command24[1]->setStyleSheet(
         QStringLiteral("QPushButton { background: #e7f0ff; color: #123c7a; border: 2px solid #3b6fc4; "
                        "border-radius: 10px; }"));
-    connect(Command24[1], &QPushButton::clicked, this, [this] { ctx_.nav.show(Screen::FormPrint0); });
+    connect(Command24[1], &QPushButton::clicked, this, [this] { ctx_.flow.printingChosen(); });
 }
 
 void seisekitime1::buildLevelRows() {
@@ -133,11 +132,11 @@ void seisekitime1::activate() {
     KeyReady = 0;
     Command1->setEnabled(false);
     Picture2->start(n + 2, rect());
-    ctx_.nav.yieldToEvents();
+    ctx_.events.yieldToEvents();
     if (!self) return;
 
     views_->captionOrdersAtStart();
-    ctx_.nav.unload(Screen::namesel);
+    ctx_.flow.hubShown();
     if (ctx_.results) ctx_.results->回数求();
     Picture2->step();
 
@@ -165,7 +164,7 @@ void seisekitime1::activate() {
     g.MaxLevelClear = maxLevelClear(g, s);
 
     Picture2->finish();
-    ctx_.nav.yieldToEvents();
+    ctx_.events.yieldToEvents();
     if (!self) return;
     KeyReady = 1;
     activating_ = false;
@@ -179,18 +178,17 @@ void seisekitime1::startLevel(int level) {
     Picture2->cover(rect());
     ctx_.g.LevelNo = Integer(level);
     QPointer<seisekitime1> self(this);
-    ctx_.nav.yieldToEvents();
+    ctx_.events.yieldToEvents();
     if (!self) return;
     KeyReady = 0;
-    ドリル開始(ctx_.g, ctx_.nav);
-    ctx_.nav.unload(Screen::seisekitime1);
+    ctx_.flow.levelChosen();
 }
 
 void seisekitime1::goBack() {
     if (leaving_ || !Command1->isEnabled()) return;
     Command1->setEnabled(false);  // enabled again when the hub is activated again
     Picture2->cover(rect());
-    ctx_.nav.show(Screen::namesel);
+    ctx_.flow.hubLeft();
 }
 
 bool seisekitime1::eventFilter(QObject* watched, QEvent* event) {

@@ -139,8 +139,7 @@ void FrmName2::save() {
 
 void FrmName2::back() {
     leaving_ = true;
-    ctx_.nav.show(Screen::namesel);
-    ctx_.nav.unload(Screen::FrmName2);
+    ctx_.flow.rosterEditEnded();
 }
 
 void FrmName2::closeEvent(QCloseEvent* event) {

@@ -62,7 +62,6 @@ RosterLine readRosterLine(FreeFormatReader& in) {
 std::vector<ShownRow> loadRoster(hensuu1& g, const Clock& clock) {
     g.Nendo = schoolYear(clock.today(), g.NendoTuki);
     const QString path = rosterPath(g);
-    g.FileNo = 1;
     FreeFormatReader in = FreeFormatReader::open(path);
     std::vector<ShownRow> shown;
     int k = 0;

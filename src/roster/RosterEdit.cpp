@@ -93,7 +93,6 @@ RosterLine newRow(const std::vector<RosterLine>& lines) {
 }  // namespace
 
 std::vector<RosterLine> readRosterForEditing(hensuu1& g) {
-    g.FileNo = 1;
     FreeFormatReader in = FreeFormatReader::open(rosterPath(g));
     std::vector<RosterLine> lines;
     while (!in.atEnd()) {

@@ -1,7 +1,6 @@
 #include "roster/namesel.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -17,7 +16,6 @@
 #include "roster/NameList.h"
 #include "roster/frmver.h"
 #include "shell/CuePlayer.h"
-#include "shell/LevelSetup.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {
@@ -65,7 +63,7 @@ void namesel::activate() {
     Option1[1]->setChecked(true);
     markMode();
     名簿表示();
-    ctx_.nav.unload(Screen::seisekitime1);
+    ctx_.flow.namesShown();
     Label1->setText(choosePrompt());
     Label1->setVisible(true);
     Label1->setVisible(false);
@@ -161,8 +159,8 @@ void namesel::confirm() {
     Picture5->setGeometry(rect());
     Picture5->show();
     Picture5->raise();
-    ctx_.nav.yieldToEvents();
-    レベル名設定(ctx_.g, ctx_.nav);
+    ctx_.events.yieldToEvents();
+    ctx_.flow.nameConfirmed();
 }
 
 void namesel::digitKey(int digit) {
@@ -176,7 +174,7 @@ void namesel::digitKey(int digit) {
 void namesel::leave() {
     // The menu program may be missing on this computer; the program ends all the same.
     (void)startProgram(programMenuPath(ctx_.g), {programMenuArgument()});
-    QCoreApplication::exit(0);
+    ctx_.flow.leaveChosen();
 }
 
 void namesel::openHelp() {
@@ -194,12 +192,9 @@ void namesel::showAbout(bool centred) {
     activate();
 }
 
-void namesel::openRegistration() {
-    ctx_.nav.show(Screen::FrmName2);
-    ctx_.nav.unload(Screen::namesel);
-}
+void namesel::openRegistration() { ctx_.flow.rosterEditChosen(); }
 
-void namesel::openPrinting() { ctx_.nav.show(Screen::FormPrint0); }
+void namesel::openPrinting() { ctx_.flow.printingChosen(); }
 
 bool namesel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {

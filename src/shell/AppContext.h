@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
 #include "platform/Random.h"
+#include "shell/Flow.h"
 #include "shell/GlobalState.h"
 #include "shell/Navigator.h"
 
@@ -20,11 +21,12 @@ struct AppContext {
     Clock& clock;
     Random& random;
     MessageService& messages;
-    Navigator& nav;
+    Flow& flow;         // told what the user did; it decides which screen follows
+    EventPump& events;  // lets pending events run
     Waiter& waiter;
-    Results* results = nullptr;  // the shared result file and its statistics
-    SingleInstance* instance = nullptr;
-    CuePlayer* cues = nullptr;  // the sound cues  // the single-instance test of namesel; none in most tests
+    Results* results = nullptr;          // the shared result file and its statistics
+    SingleInstance* instance = nullptr;  // the single-instance test of namesel
+    CuePlayer* cues = nullptr;           // the sound cues; none in most tests
 };
 
 }  // namespace pekuru

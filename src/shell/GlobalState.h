@@ -29,28 +29,32 @@ struct MeiboRecord {
     QString MeiboText3;
 };
 
-// The values that every screen and shared procedure works on. One instance lives for the run and
-// is handed by reference to whoever needs it; every value starts at zero or empty. The per-level
-// and per-student tables are allocated here, once.
-struct hensuu1 {
-    hensuu1();
+// The values that the screens and shared procedures work on, in groups. Each module takes the
+// groups it uses; `hensuu1` holds them all, once for the run, handed by reference to whoever
+// needs it. Every value starts at zero or empty; the per-level and per-student tables are
+// allocated here, once.
 
-    // Folders, files and settings.
+// Folders, files and the classroom's settings, read at start-up.
+struct ClassroomSettings {
     QString AppFolder;
     QString KyoutuuFolder;
     QString DataFolder;
     QString OtoFolder;
     QString ProgFolderName;
     Variant FolderMode;
-    Integer FileNo = 0;
     Long HaikeiColor = 0;
     Integer MeiboMode = 0;
     Variant NendoTuki;
     QString KyoutuuName;
     QString KyousituCode;
     Variant MeiboOption;
+    // The program's title and whether printing is offered.
+    QString ProgTitle;
+    Integer PrintOK = 0;
+};
 
-    // Per-level tables (0..35) and the level range.
+// The level table (levels 0..35) and the level range.
+struct LevelTable {
     Table1D<Long> GoukakuTime{0, kMaxLevelIndex};
     Table1D<Long> SeigenTime{0, kMaxLevelIndex};
     Table1D<Long> HituyouKaisuu{0, kMaxLevelIndex};
@@ -64,15 +68,12 @@ struct hensuu1 {
     Table1D<Variant> LevelValue11{0, kMaxLevelIndex};
     Table1D<Variant> LevelValue12{0, kMaxLevelIndex};
     Table1D<QString> LevelName{0, kMaxLevelIndex};
-    Table1D<Integer> LevelTimed{0, kMaxLevelIndex};
     Integer LevelCount = 0;
     Integer MaxLevel = 0;
+};
 
-    // Program title and options.
-    QString ProgTitle;
-    Integer PrintOK = 0;
-
-    // Roster and the current student.
+// The roster, the student working now and the level chosen.
+struct RosterTable {
     Table1D<MeiboRecord> MeiboData{0, kMaxStudent};
     Table1D<Variant> MeiboFlag{0, 10000};
     Integer MeiboKazu = 0;
@@ -87,8 +88,10 @@ struct hensuu1 {
     QString SeitoGakunen;
     Long KaisiTime = 0;
     Integer LevelNo = 0;
+};
 
-    // The drill.
+// The drill under way.
+struct DrillState {
     Single StartTime = 0;
     Long KeikaTime = 0;
     Long BarMax = 0;
@@ -97,10 +100,11 @@ struct hensuu1 {
     Integer SyuuryouFlag = 0;
     Integer JikanGire = 0;
     Integer KirokuChuu = 0;
-    Long KirokuTime = 0;
     Integer GoukeiKaisuu = 0;
+};
 
-    // Counts, points and bests, by roster number (0..5000) and level (0..35).
+// Counts, points and bests, by roster number (0..5000) and level (0..35).
+struct Statistics {
     Table2D<Single> HonjituKaisuu{kMaxStudent, kMaxLevelIndex};
     Table2D<Long> HonjituPoint{kMaxStudent, kMaxLevelIndex};
     Table2D<Integer> RuikeiKaisuu{kMaxStudent, kMaxLevelIndex};
@@ -110,13 +114,12 @@ struct hensuu1 {
     Table2D<Long> KikanPointA{kMaxStudent, kMaxLevelIndex};
     Table2D<Long> KikanPointB{kMaxStudent, kMaxLevelIndex};
     Table2D<Long> JikoBest{kMaxStudent, kMaxLevelIndex};
-    Integer JikoBestFlag = 0;
-    Integer SaikouFlag = 0;
-    Integer KiteiClearFlag = 0;
     Integer MaxLevelClear = 0;
     Table1D<Long> LevelBest{0, kMaxLevelIndex};
+};
 
-    // The newest records of the shared result file, in slots 1..RecordSuu (slot 0 stays empty).
+// The newest records of the shared result file, in slots 1..RecordSuu (slot 0 stays empty).
+struct RecentRecords {
     Table1D<double> RecHiduke{0, kMaxRecordSlots};
     Table1D<double> RecJikoku{0, kMaxRecordSlots};
     Table1D<Integer> RecBangou{0, kMaxRecordSlots};
@@ -124,15 +127,19 @@ struct hensuu1 {
     Table1D<Long> RecTime{0, kMaxRecordSlots};
     Long RecordSuu = 0;
     Integer RetryCount = 0;
+};
 
-    // Sound cues.
+// The sound cues.
+struct SoundTable {
     Table2D<QString> OtoList{10, 21};  // (cue 0..10, row 0..21): row 0 the cue names, rows 1..20 the wave
                                        // files' base names, row 21 the number of files as text
     QString OtoCommand;                // the last media command sent
     QString OtoResult;                 // its result code as text, "0" for success
     Integer OtoErrorCount = 0;         // failed answer cues in a row
+};
 
-    // Printing.
+// The idiom table and the worksheet made from it.
+struct PrintTable {
     Table2D<QString> TableData{1000, 100};
     Long TableRows = 0;
     Long TableCols = 0;
@@ -144,8 +151,19 @@ struct hensuu1 {
     Integer PrintLayout = 0;
     Integer PrintTateYoko = 0;
     Integer PrinterOption = 0;
-    Integer PrintPanel = 0;
     Integer PrintAuto = 0;
+};
+
+// Every group, for the run.
+struct hensuu1 : ClassroomSettings,
+                 LevelTable,
+                 RosterTable,
+                 DrillState,
+                 Statistics,
+                 RecentRecords,
+                 SoundTable,
+                 PrintTable {
+    hensuu1();
 };
 
 }  // namespace pekuru

@@ -7,7 +7,7 @@ void プログラム名設定(hensuu1& g) {
     g.ProgTitle = QStringLiteral("ペクル");
 }
 
-void レベル名設定(hensuu1& g, Navigator& nav) {
+void レベル名設定(hensuu1& g) {
     g.LevelCount = 3;
     g.MaxLevel = g.LevelCount;
     // Level 1 is written with a half-width digit, levels 2 and 3 with full-width ones.
@@ -15,18 +15,15 @@ void レベル名設定(hensuu1& g, Navigator& nav) {
                                     QStringLiteral("レベル３")};
     for (int level = 1; level <= 3; ++level) {
         g.LevelName[level] = names[level - 1];
-        g.LevelTimed[level] = 1;
     }
-    nav.show(Screen::seisekitime1);
 }
 
-void ドリル開始(hensuu1& g, Navigator& nav) {
+void ドリル開始(hensuu1& g, EventPump& events) {
     g.SyuuryouFlag = 0;
     g.KirokuChuu = 0;
     g.SeikaiSuu = 0;
     g.JikanGire = 0;
-    nav.yieldToEvents();
-    nav.show(Screen::MainFrm);
+    events.yieldToEvents();
 }
 
 }  // namespace pekuru

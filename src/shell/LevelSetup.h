@@ -8,10 +8,11 @@ namespace pekuru {
 // The program's identity: its title and that printing is offered. Run once at start-up.
 void プログラム名設定(hensuu1& g);
 
-// After a name is confirmed: the level range and names, then the records hub.
-void レベル名設定(hensuu1& g, Navigator& nav);
+// After a name is confirmed, before the records hub comes up: the level range and names.
+void レベル名設定(hensuu1& g);
 
-// The hub entry: clears the flags of the previous drill and shows the drill screen.
-void ドリル開始(hensuu1& g, Navigator& nav);
+// Before the drill screen comes up: clears the flags of the previous drill and lets pending
+// events run.
+void ドリル開始(hensuu1& g, EventPump& events);
 
 }  // namespace pekuru

@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace pekuru {
 
 // The screens of the program, by their names.
@@ -15,15 +17,21 @@ enum class Screen {
     frmver
 };
 
-// Shows screens. Logic that ends in "show the next screen" calls this; the program's screen
-// manager creates the screen when needed, tests record the request.
-class Navigator {
+// Lets pending user-interface events run (timers, clicks, repaints) while a screen works.
+class EventPump {
   public:
-    virtual ~Navigator() = default;
+    virtual ~EventPump() = default;
+    virtual void yieldToEvents() = 0;
+};
+
+// Shows and unloads screens. Only the program's flow calls it; the screen manager creates a
+// screen when it is first shown.
+class Navigator : public EventPump {
+  public:
+    // Makes the screen if it is not loaded yet, without showing it (null if none is made).
+    virtual QWidget* load(Screen screen) = 0;
     virtual void show(Screen screen) = 0;
     virtual void unload(Screen screen) = 0;
-    // Lets pending user-interface events run (timers, clicks, repaints).
-    virtual void yieldToEvents() = 0;
 };
 
 }  // namespace pekuru

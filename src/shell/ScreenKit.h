@@ -19,6 +19,11 @@ class QProgressBar;
 
 namespace pekuru {
 
+// Sent to a screen that is shown again while it is already up (brought to the front by the flow).
+// Such a showing is an activation like any other, but the window system may report none: the
+// screen may already be the active window, or there may be no window manager to hand it the focus.
+QEvent::Type shownAgainEvent();
+
 // Controls are looked up by their names (tests, screen-reader scripts), so each is named as it is made.
 template <typename T>
 T* named(T* w, const QString& name) {

@@ -28,16 +28,7 @@ void ScreenManager::show(Screen screen) {
             state = other->windowState();
         }
     }
-    QWidget* w = loaded(screen);
-    if (!w) {
-        const auto f = factories_.find(screen);
-        if (f == factories_.end() || !context_)
-            throw ProgramError(ProgramError::SubscriptOutOfRange,
-                               QStringLiteral("画面 %1 が登録されていません。").arg(int(screen)));
-        w = f->second(*context_);
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        loaded_[screen] = w;
-    }
+    QWidget* w = load(screen);
     const bool wasUp = w->isVisible();
     if (place.isValid() && !wasUp) {
         w->setGeometry(place);
@@ -50,6 +41,18 @@ void ScreenManager::show(Screen screen) {
         QEvent again(shownAgainEvent());
         QCoreApplication::sendEvent(w, &again);
     }
+}
+
+QWidget* ScreenManager::load(Screen screen) {
+    if (QWidget* w = loaded(screen)) return w;
+    const auto f = factories_.find(screen);
+    if (f == factories_.end() || !context_)
+        throw ProgramError(ProgramError::SubscriptOutOfRange,
+                           QStringLiteral("画面 %1 が登録されていません。").arg(int(screen)));
+    QWidget* w = f->second(*context_);
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    loaded_[screen] = w;
+    return w;
 }
 
 QEvent::Type shownAgainEvent() {

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "shell/AppContext.h"
+#include "shell/ScreenKit.h"
 
 namespace pekuru {
 
@@ -26,6 +27,8 @@ class ScreenManager : public Navigator {
 
     // Takes a screen that was made and loaded outside (the first one, whose load may refuse).
     void adopt(Screen screen, QWidget* widget) { loaded_[screen] = widget; }
+    // Makes the screen if it is not loaded yet, without showing it.
+    QWidget* load(Screen screen) override;
     void show(Screen screen) override;
     void unload(Screen screen) override;
     void yieldToEvents() override;
@@ -41,11 +44,6 @@ class ScreenManager : public Navigator {
     std::map<Screen, Factory> factories_;
     std::map<Screen, QPointer<QWidget>> loaded_;
 };
-
-// Sent to a screen that is shown again while it is already up (brought to the front by the flow).
-// Such a showing is an activation like any other, but the window system may report none: the
-// screen may already be the active window, or there may be no window manager to hand it the focus.
-QEvent::Type shownAgainEvent();
 
 // A plain window with a caption, for screens that later work fills in.
 QWidget* makeBareScreen(AppContext& context, const QString& objectName, const QString& caption);

@@ -105,7 +105,6 @@ void 設定読込(hensuu1& g, const QString& programFolder) {
     // 2.-3. Folders.
     const Folders f = resolveFolders(programFolder, g.FolderMode);
     g.AppFolder = f.AppFolder;
-    g.FileNo = 1;
     g.MeiboMode = 1;
     g.KyoutuuFolder = f.KyoutuuFolder;
     // 4. 共通データ.txt in the common folder.

@@ -42,7 +42,6 @@ QString soundListPath(const hensuu1& g) { return g.OtoFolder + QStringLiteral("�
 
 void 音ファイル読込(hensuu1& g) {
     for (int c = 1; c <= kSoundCueCount; ++c) g.OtoList(c, 0) = soundCueName(c);
-    g.FileNo = 1;  // the first free file number; the file is read whole and closed at once
     FreeFormatReader in = FreeFormatReader::open(soundListPath(g));
     while (!in.atEnd()) {
         const FreeValue v = in.next();

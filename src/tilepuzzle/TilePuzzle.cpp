@@ -36,12 +36,12 @@ int roundToInt16(double v) { return int(std::nearbyint(v)); }
 
 }  // namespace
 
-QString TilePuzzle::levelSetup(const QString& dataFolder) {
+QString TilePuzzle::levelSetup(const QString& dataFolder, int level) {
     pictureFolder_ = dataFolder + QStringLiteral("picture/");
     const QStringList usable = usablePictures(絵ファイル一覧(pictureFolder_));
     picFile_ = QStringList{QString()} + usable;
     picUsed_.assign(std::size_t(picFile_.size()), 0);
-    const LevelGrid grid = gridOf(g_.LevelNo);
+    const LevelGrid grid = gridOf(level);
     board_.setGrid(grid.size, grid.size);
     markers_.assign(std::size_t(board_.tileCount() + 1), false);
     g_.MondaiSuu = Integer(grid.pictures);

@@ -31,11 +31,11 @@ class TilePuzzle {
     enum class Phase { None, Memorise, Arrange, Checked };
     enum Element { NewPicture = 0, Cut = 1, Start = 2, Check = 3, GiveUp = 4 };
 
-    TilePuzzle(hensuu1& g, Random& random, PuzzleHost& host) : g_(g), random_(random), host_(host) {}
+    TilePuzzle(DrillState& g, Random& random, PuzzleHost& host) : g_(g), random_(random), host_(host) {}
 
     // Level set-up: the picture list, the grid and the pictures per drill for LevelNo. Returns an
     // empty text when the drill can run, else what stops it (too few pictures), for the user.
-    QString levelSetup(const QString& dataFolder);
+    QString levelSetup(const QString& dataFolder, int level);
     // The first picture, whole for memorising.
     void firstPicture();
 
@@ -94,7 +94,7 @@ class TilePuzzle {
     void hideMarkers();
     void dropPick();
 
-    hensuu1& g_;
+    DrillState& g_;
     Random& random_;
     PuzzleHost& host_;
 

@@ -2,7 +2,8 @@
 # check-layers.sh SRC: the folders of SRC (the program's src/) include one another only downwards,
 # never in a circle. Each folder has its layer; a file may include from its own folder and from
 # folders of lower layers only. Exits non-zero, naming every include that breaks this and every
-# folder that has no layer yet.
+# folder that has no layer yet. Screens never show or unload one another: only shell (which holds
+# the screen manager) and app (which holds the flow) may include the screen manager or navigator.
 #
 #   0 platform                          the host
 #   1 shell                             start-up, the shared state, the screens' kit
@@ -30,6 +31,11 @@ for dir in "$src"/*/; do
         fi
     done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[a-z]+/' "$dir" --include='*.h' --include='*.cpp' --include='*.inl' || true)
 done
+while IFS=: read -r file line _; do
+    echo "check-layers: $file:$line: only the flow (app) shows and unloads screens; raise a Flow event instead"
+    faults=$((faults + 1))
+done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"shell/(ScreenManager|Navigator)\.h"' "$src" \
+    --include='*.h' --include='*.cpp' --include='*.inl' | grep -vE "^$src/*(shell|app)/" || true)
 if ((faults > 0)); then
     echo "check-layers: $faults fault(s) against the layers of $src"
     exit 1

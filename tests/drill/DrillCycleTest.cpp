@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/ScreenFlow.h"
 #include "drill/DrillCycle.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
@@ -22,6 +23,7 @@ struct NoWait : Waiter {
 struct Nav : Navigator {
     std::vector<std::pair<char, Screen>> log;  // 's' shown, 'u' unloaded
     std::function<void()> onYield;
+    QWidget* load(Screen) override { return nullptr; }
     void show(Screen s) override { log.push_back({'s', s}); }
     void unload(Screen s) override { log.push_back({'u', s}); }
     void yieldToEvents() override {
@@ -59,6 +61,7 @@ struct Drill {
     NoWait wait;
     std::unique_ptr<Results> results;
     Nav nav;
+    std::unique_ptr<ScreenFlow> flow;
     Host host;
     std::unique_ptr<DrillCycle> cycle;
 
@@ -73,7 +76,8 @@ struct Drill {
         g->LevelName[1] = QStringLiteral("レベル1");
         results = std::make_unique<Results>(*g, clock, wait);
         host.nav = &nav;
-        cycle = std::make_unique<DrillCycle>(*g, clock, *results, nav, host);
+        flow = std::make_unique<ScreenFlow>(*g, nav, *results);
+        cycle = std::make_unique<DrillCycle>(*g, clock, *flow, host);
         // Each poll of the one-second pause lets 3 ms pass unless a test says otherwise.
         nav.onYield = [this] { clock.advanceMs(3); };
         cycle->初期設定();
@@ -154,7 +158,8 @@ TEST(DrillClock, TimeOverComesAtFiveTimesTheLimitAndRecords99999) {
     EXPECT_EQ(d.g->JikanGire, 1);
     EXPECT_FALSE(d.host.running);
     EXPECT_TRUE(d.host.timeOverNotice);
-    EXPECT_EQ(d.g->KirokuTime, 99999);
+    EXPECT_EQ(d.flow->lastAttempt().KirokuTime, 99999);
+    EXPECT_TRUE(d.flow->lastAttempt().JikanGire);
     ASSERT_EQ(d.records(), 1);
     EXPECT_EQ(d.recordedTime(1), 99999);
     EXPECT_EQ(d.cycle->strip().elapsed, 1.0);

@@ -22,6 +22,7 @@
 #include "shell/ScreenManager.h"
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
+#include "support/TestWorld.h"
 #include "tilepuzzle/TileWidget.h"
 
 namespace pekuru::test {
@@ -39,21 +40,11 @@ inline void writePicture(const QString& path, int hue) {
     ASSERT_TRUE(img.save(path));
 }
 
-struct Visit {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock{QDate(2024, 5, 10), 10 * 3600.0};
-    MersenneRandom random{11};
-    RecordingMessageService messages;
-    Screens screens;
-    NoWait wait;
+struct Visit : TestWorld<Screens> {
     Cues cues;
-    std::unique_ptr<Results> results;
-    std::unique_ptr<AppContext> ctx;
     int finishShown = 0;
 
-    explicit Visit(int level) {
-        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
+    explicit Visit(int level) : TestWorld(QDate(2024, 5, 10), 10 * 3600.0, 11) {
         QDir().mkpath(dir.filePath(QStringLiteral("picture")));
         for (int i = 0; i < 5; ++i)
             writePicture(dir.filePath(QStringLiteral("picture/p%1.bmp").arg(i)), i * 70);
@@ -67,18 +58,10 @@ struct Visit {
             g->LevelPoint[l] = 1;
             g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
         }
-        screens.clock = &clock;
-        results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(
-            AppContext{*g, clock, random, messages, screens, wait, results.get()});
-        ctx->cues = &cues;
-        screens.setContext(ctx.get());
+        program.useCues(cues);
         screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
-        screens.registerScreen(
-            Screen::BASEFRM, [](AppContext& c) { return makeBareScreen(c, QStringLiteral("BASEFRM"), {}); });
-        screens.registerScreen(Screen::seisekitime1, [](AppContext& c) {
-            return makeBareScreen(c, QStringLiteral("seisekitime1"), {});
-        });
+        standIn(Screen::BASEFRM, QStringLiteral("BASEFRM"));
+        standIn(Screen::seisekitime1, QStringLiteral("seisekitime1"));
         screens.registerScreen(Screen::FrmSyuuryou, [this](AppContext& c) {
             ++finishShown;
             return makeBareScreen(c, QStringLiteral("FrmSyuuryou"), {});

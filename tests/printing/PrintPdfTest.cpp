@@ -11,27 +11,14 @@
 #include "printing/frmPrint.h"
 #include "shell/ScreenManager.h"
 #include "support/Fakes.h"
+#include "support/TestWorld.h"
 
 using namespace pekuru;
 
 namespace {
 
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
-
-struct Sheet {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock;
-    MersenneRandom random{4};
-    RecordingMessageService messages;
-    ScreenManager screens;
-    NoWait wait;
-    std::unique_ptr<AppContext> ctx;
-
-    explicit Sheet(int mode) {
-        ctx = std::make_unique<AppContext>(AppContext{*g, clock, random, messages, screens, wait, nullptr});
+struct Sheet : test::TestWorld<ScreenManager> {
+    explicit Sheet(int mode) : TestWorld(QDate(2024, 4, 1), 9 * 3600.0, 4) {
         const QString rows[][4] = {
             {"1", "一石二鳥", "いっせきにちょう", "ひとつのことで二つのとくをすること"},
             {"1", "十人十色", "じゅうにんといろ", "考えや好みは人によってちがうこと"},

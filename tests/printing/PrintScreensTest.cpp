@@ -29,6 +29,7 @@
 #include "support/Accessibility.h"
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
+#include "support/TestWorld.h"
 #include "support/TextFit.h"
 
 using namespace pekuru;
@@ -37,29 +38,19 @@ namespace {
 
 const QSize kWindowSizes[] = {{1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
 
-struct Printing {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock;
-    MersenneRandom random{5};
-    RecordingMessageService messages;
-    ScreenManager screens;
-    test::NoWait wait;
-    std::unique_ptr<AppContext> ctx;
-
+struct Printing : test::TestWorld<ScreenManager> {
     // `place`: the program folder's path inside the temporary folder.
-    explicit Printing(const QString& place = QStringLiteral("ペクル")) {
+    explicit Printing(const QString& place = QStringLiteral("ペクル"))
+        : TestWorld(QDate(2024, 4, 1), 9 * 3600.0, 5) {
         g->AppFolder = dir.path() + QLatin1Char('/') + place + QLatin1Char('/');
         EXPECT_TRUE(QDir().mkpath(g->AppFolder));
         EXPECT_TRUE(QFile::copy(QStringLiteral(PEKURU_BUILT_IDIOM_TABLE),
                                 g->AppFolder + QStringLiteral("四字02vv.ccc")));
-        ctx = std::make_unique<AppContext>(AppContext{*g, clock, random, messages, screens, wait, nullptr});
-        screens.setContext(ctx.get());
         screens.registerScreen(Screen::FormPrint0,
                                [](AppContext& c) -> QWidget* { return new FormPrint0(c); });
         screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
     }
-    ~Printing() {
+    ~Printing() override {
         screens.unload(Screen::frmPrint);
         screens.unload(Screen::FormPrint0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -55,8 +55,7 @@ int append(const QString& folder, int student, int count) {
     timer.start();
     try {
         for (int i = 1; i <= count; ++i) {
-            g->KirokuTime = i;
-            results.成績ランダムファイル記録();
+            results.成績ランダムファイル記録(Attempt{g->SeitoBangou, g->LevelNo, Long(i), false});
         }
     } catch (const ProgramExit& e) {
         std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());

@@ -21,6 +21,7 @@
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 #include "support/TextFit.h"
 
 using namespace pekuru;
@@ -46,21 +47,12 @@ SeisekiRec rec(double day, int student, int level, Long time) {
     return r;
 }
 
-struct Finish {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock{QDate(2024, 5, 10)};
-    MersenneRandom random{1};
-    RecordingMessageService messages;
-    Screens screens;
-    NoWait wait;
+struct Finish : test::TestWorld<Screens> {
     Cues cues;
-    std::unique_ptr<Results> results;
-    std::unique_ptr<AppContext> ctx;
+    AttemptOutcome outcome;
     std::unique_ptr<FrmSyuuryou> screen;
 
-    Finish() {
-        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
+    Finish() : TestWorld(QDate(2024, 5, 10), 9 * 3600.0, 1) {
         g->ProgTitle = QStringLiteral("ペクル");
         g->SeitoBangou = 1;
         g->SeitoNamae = QStringLiteral(" はなこ  ");
@@ -75,11 +67,9 @@ struct Finish {
             g->LevelValue9[l] = Variant::number(1);
             g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
         }
-        results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(
-            AppContext{*g, clock, random, messages, screens, wait, results.get()});
-        ctx->cues = &cues;
+        program.useCues(cues);
     }
+    ~Finish() override { screen.reset(); }
     // Records earlier attempts, then this one through the real recording step.
     void attempt(int level, Long time, const std::vector<SeisekiRec>& earlier = {}, bool timeOver = false) {
         QByteArray b;
@@ -88,10 +78,14 @@ struct Finish {
         results->回数求();
         g->LevelNo = Integer(level);
         g->JikanGire = timeOver ? 1 : 0;
-        g->KirokuTime = timeOver ? 99999 : time;
-        g->JikoBestFlag = g->SaikouFlag = 0;
-        results->Seisekikiroku(level);
+        Attempt a;
+        a.SeitoBangou = g->SeitoBangou;
+        a.LevelNo = Integer(level);
+        a.KirokuTime = timeOver ? 99999 : time;
+        a.JikanGire = timeOver;
+        outcome = results->Seisekikiroku(a);
         screen = std::make_unique<FrmSyuuryou>(*ctx);
+        screen->setAttempt(a, outcome);
         screen->activate();
     }
     QString text(const char* name) const {
@@ -132,8 +126,8 @@ TEST(FinishScreen, AFirstAttemptEverIsTheBestOfAll) {
     EXPECT_EQ(f.text("Label16"), QStringLiteral("レベル1"));
     EXPECT_EQ(f.text("Label13"), QStringLiteral(" (このレベル　1回目)"));
     EXPECT_EQ(f.text("Label14"), QStringLiteral("（1回目)"));
-    EXPECT_EQ(f.g->JikoBestFlag, 0);  // cleared for the next attempt
-    EXPECT_EQ(f.g->SaikouFlag, 0);
+    EXPECT_EQ(f.outcome.SaikouFlag, 1);
+    EXPECT_EQ(f.outcome.JikoBestFlag, 1);
     // Activated again (the window lost and regained the focus): no second fanfare.
     f.screen->activate();
     EXPECT_EQ(f.cues.played.size(), 1);

@@ -21,6 +21,7 @@
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 
 namespace pekuru::test {
 
@@ -38,8 +39,8 @@ inline const Student kRoster[] = {{1, 1985, u"やまだ先生"},
                                   {4, 2015, u"いとう　さくら"}};
 
 // A classroom of four with three levels of target time 60 s; student 2 is the one working.
-inline std::unique_ptr<hensuu1> classroom(int rows = 4) {
-    auto g = std::make_unique<hensuu1>();
+inline void classroom(hensuu1& state, int rows = 4) {
+    hensuu1* g = &state;
     g->Nendo = 2024;
     g->LevelCount = g->MaxLevel = 3;
     for (int l = 1; l <= 3; ++l) {
@@ -66,6 +67,10 @@ inline std::unique_ptr<hensuu1> classroom(int rows = 4) {
     g->SeitoGakunen = QStringLiteral("小３");
     for (int s = 0; s <= 4; ++s)
         for (int l = 1; l <= 3; ++l) g->JikoBest(s, l) = kNoTime;
+}
+inline std::unique_ptr<hensuu1> classroom(int rows = 4) {
+    auto g = std::make_unique<hensuu1>();
+    classroom(*g, rows);
     return g;
 }
 
@@ -96,25 +101,15 @@ struct Screens : ScreenManager {
 inline QString shown(Screen s) { return QStringLiteral("show %1").arg(int(s)); }
 inline QString unloaded(Screen s) { return QStringLiteral("unload %1").arg(int(s)); }
 
-struct Hub {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = classroom();
-    FakeClock clock{kToday, 10 * 3600.0 + 30};
-    MersenneRandom random{3};
-    RecordingMessageService messages;
-    Screens screens;
-    NoWait wait;
-    std::unique_ptr<Results> results;
-    std::unique_ptr<AppContext> ctx;
-
-    ~Hub() {
+struct Hub : TestWorld<Screens> {
+    ~Hub() override {
         // The screens go before the context they point to.
         for (Screen s : {Screen::seisekitime1, Screen::namesel, Screen::MainFrm, Screen::FormPrint0})
             delete screens.loaded(s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    explicit Hub(const std::vector<SeisekiRec>& records = {}) {
-        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
+    explicit Hub(const std::vector<SeisekiRec>& records = {}) : TestWorld(kToday, 10 * 3600.0 + 30, 3) {
+        classroom(*g);
         g->ProgTitle = QStringLiteral("ペクル");
         g->KyoutuuName = QStringLiteral("ひまわり教室");
         g->HaikeiColor = 0x808000;
@@ -123,10 +118,6 @@ struct Hub {
         QByteArray bytes;
         for (const SeisekiRec& r : records) bytes += encode(r);
         test::writeBytes(sharedResultPath(*g), bytes);
-        results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(
-            AppContext{*g, clock, random, messages, screens, wait, results.get()});
-        screens.setContext(ctx.get());
         screens.registerScreen(Screen::seisekitime1,
                                [](AppContext& c) -> QWidget* { return new seisekitime1(c); });
         for (Screen s : {Screen::namesel, Screen::MainFrm, Screen::FormPrint0})

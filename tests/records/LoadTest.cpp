@@ -73,15 +73,15 @@ int ticksOf(const QString& line) { return line.section(QLatin1Char(' '), 1).toIn
 const QByteArray kSharedTail =
     QByteArray("12345") + QByteArray(5, ' ') + QByteArray("0    ") + QByteArray(5, '\0');
 
-struct Attempt {
+struct Appended {
     int student;
     int level;
     int time;
 };
 
 // Checks that `bytes` is whole shared records written by the append and lists them.
-std::vector<Attempt> sharedRecords(const QByteArray& bytes, double today) {
-    std::vector<Attempt> out;
+std::vector<Appended> sharedRecords(const QByteArray& bytes, double today) {
+    std::vector<Appended> out;
     for (qsizetype at = 0; at + kSeisekiRecLength <= bytes.size(); at += kSeisekiRecLength) {
         const SeisekiRec r = decodeSeisekiRec(bytes.constData() + at);
         EXPECT_EQ(bytes.mid(at + 24, 20), kSharedTail) << "record " << at / kSeisekiRecLength + 1;
@@ -94,8 +94,8 @@ std::vector<Attempt> sharedRecords(const QByteArray& bytes, double today) {
     return out;
 }
 
-std::vector<Attempt> homeRecords(const QByteArray& bytes, const QString& folderName) {
-    std::vector<Attempt> out;
+std::vector<Appended> homeRecords(const QByteArray& bytes, const QString& folderName) {
+    std::vector<Appended> out;
     const QByteArray name = fixedCp932(folderName, 20);
     for (qsizetype at = 0; at + kKateiRecLength <= bytes.size(); at += kKateiRecLength) {
         const char* p = bytes.constData() + at;
@@ -108,9 +108,9 @@ std::vector<Attempt> homeRecords(const QByteArray& bytes, const QString& folderN
 }
 
 // Each student's times in file order.
-std::map<int, std::vector<int>> timesByStudent(const std::vector<Attempt>& attempts) {
+std::map<int, std::vector<int>> timesByStudent(const std::vector<Appended>& attempts) {
     std::map<int, std::vector<int>> out;
-    for (const Attempt& a : attempts) out[a.student].push_back(a.time);
+    for (const Appended& a : attempts) out[a.student].push_back(a.time);
     return out;
 }
 
@@ -150,7 +150,7 @@ TEST(UnderLoad, EightProcessesAppendingAtOnceLoseNothingAndKeepTheirOrder) {
 
     const QByteArray shared = readAll(sharedFile(dir));
     ASSERT_EQ(shared.size(), kProcesses * kEach * kSeisekiRecLength);
-    const std::vector<Attempt> attempts = sharedRecords(shared, dateValue(QDate::currentDate()));
+    const std::vector<Appended> attempts = sharedRecords(shared, dateValue(QDate::currentDate()));
     std::vector<int> expected(kEach);
     for (int i = 0; i < kEach; ++i) expected[std::size_t(i)] = i + 1;
     const auto byStudent = timesByStudent(attempts);
@@ -160,7 +160,7 @@ TEST(UnderLoad, EightProcessesAppendingAtOnceLoseNothingAndKeepTheirOrder) {
         EXPECT_LE(student, kProcesses);
         EXPECT_EQ(times, expected) << "student " << student;
     }
-    for (const Attempt& a : attempts) EXPECT_EQ(a.level, 1);
+    for (const Appended& a : attempts) EXPECT_EQ(a.level, 1);
 
     // The home-use file had the same appends from the same processes under its own lock.
     QString folderName = dir.path().section(QLatin1Char('/'), -1) + QLatin1Char('\\');

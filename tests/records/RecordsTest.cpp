@@ -158,14 +158,8 @@ TEST(RecordFormat, TextFieldsAreCutAtACharacterBoundary) {
 
 TEST(Append, WritesTheSharedAndHomeFilesForOrdinaryStudentsOnly) {
     Store s;
-    s.g->SeitoBangou = 4899;
-    s.g->LevelNo = 2;
-    s.g->KirokuTime = 57;
-    s.results->成績ランダムファイル記録();
-    s.g->SeitoBangou = 4900;
-    s.results->成績ランダムファイル記録();
-    s.g->SeitoBangou = 5000;
-    s.results->成績ランダムファイル記録();
+    for (const Integer student : {4899, 4900, 5000})
+        s.results->成績ランダムファイル記録(Attempt{student, 2, 57, false});
     const QByteArray shared = test::readBytes(s.shared());
     const QByteArray home = test::readBytes(s.home());
     ASSERT_EQ(shared.size(), 3 * 44);
@@ -189,11 +183,8 @@ TEST(Append, ATornRecordAtTheEndIsOverwritten) {
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("torn-record");
     f.close();
-    s.g->SeitoBangou = 2;
-    s.g->LevelNo = 1;
-    s.g->KirokuTime = 40;
     s.g->MeiboMode = 0;
-    s.results->成績ランダムファイル記録();
+    s.results->成績ランダムファイル記録(Attempt{2, 1, 40, false});
     const QByteArray b = test::readBytes(s.shared());
     ASSERT_EQ(b.size(), 88);
     EXPECT_EQ(decodeSeisekiRec(b.constData() + 44).bangou, 2);
@@ -204,7 +195,7 @@ TEST(Append, AMissingFolderIsReportedNotSilentlyDropped) {
     Store s;
     s.g->DataFolder = s.dir.path() + QStringLiteral("/gone/");
     s.g->SeitoBangou = 1;
-    const auto e = exitOf([&] { s.results->成績ランダムファイル記録(); });
+    const auto e = exitOf([&] { s.results->成績ランダムファイル記録(Attempt{1, 0, 0, false}); });
     ASSERT_TRUE(e);
     EXPECT_TRUE(e->text().startsWith(QStringLiteral("成績ランダムファイル記録")));
     EXPECT_TRUE(e->text().contains(QStringLiteral("/gone/成績累積データ.dat")));
@@ -621,40 +612,33 @@ TEST(Recording, FlagsAndBestsUseStrictComparisons) {
     Store s;
     s.writeRecords({rec(s.today(), 1, 1, 50), rec(s.today(), 1, 1, 50), rec(s.today(), 2, 1, 40)});
     s.results->回数求();
-    s.g->SeitoBangou = 1;
-    s.g->LevelNo = 1;
-    s.g->JikoBestFlag = s.g->SaikouFlag = 0;
+    const auto record = [&s](Long time) {
+        return s.results->Seisekikiroku(Attempt{1, 1, time, time == kNoTime});
+    };
 
-    s.g->KirokuTime = 50;  // equal to the personal best: nothing
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->JikoBestFlag, 0);
-    EXPECT_EQ(s.g->SaikouFlag, 0);
-    EXPECT_EQ(s.g->KiteiClearFlag, 0);  // 2 attempts, 10 points < 20
+    AttemptOutcome o = record(50);  // equal to the personal best: nothing
+    EXPECT_EQ(o.JikoBestFlag, 0);
+    EXPECT_EQ(o.SaikouFlag, 0);
+    EXPECT_EQ(o.KiteiClearFlag, 0);  // 2 attempts, 10 points < 20
 
-    s.g->KirokuTime = 45;  // a personal best, not the best of all
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->JikoBestFlag, 1);
-    EXPECT_EQ(s.g->SaikouFlag, 0);
+    o = record(45);  // a personal best, not the best of all
+    EXPECT_EQ(o.JikoBestFlag, 1);
+    EXPECT_EQ(o.SaikouFlag, 0);
     EXPECT_EQ(s.g->JikoBest(1, 1), 45);
 
-    s.g->KirokuTime = 40;  // equal to the best of all
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->SaikouFlag, 0);
-    s.g->KirokuTime = 39;
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->SaikouFlag, 1);
+    EXPECT_EQ(record(40).SaikouFlag, 0);  // equal to the best of all
+    o = record(39);
+    EXPECT_EQ(o.SaikouFlag, 1);
     EXPECT_EQ(s.g->LevelBest[1], 39);
 
-    s.g->JikoBestFlag = 0;
-    s.g->KirokuTime = 99999;  // a time-over is recorded but is never a best
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->JikoBestFlag, 0);
+    o = record(99999);  // a time-over is recorded but is never a best
+    EXPECT_EQ(o.JikoBestFlag, 0);
+    EXPECT_EQ(o.SaikouFlag, 0);
     EXPECT_EQ(test::readBytes(s.shared()).size(), 8 * 44);  // three loaded, five appended
 
     // The thresholds are judged on the figures from before this attempt.
     s.results->回数求();
-    s.results->Seisekikiroku(1);
-    EXPECT_EQ(s.g->KiteiClearFlag, 1);  // 6 counted attempts, 5+5+5+5+6+7 ≥ 20 points
+    EXPECT_EQ(record(99999).KiteiClearFlag, 1);  // 6 counted attempts, 5+5+5+5+6+7 ≥ 20 points
 }
 
 TEST(KeySort, SortsAscendingAndPutsTheRightHalfFirstOnTies) {

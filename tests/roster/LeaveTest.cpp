@@ -22,39 +22,24 @@
 #include "shell/Settings.h"
 #include "support/Fakes.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 
 using namespace pekuru;
 
 namespace {
 
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
-
-struct Leaving {
+struct Leaving : test::TestWorld<ScreenManager> {
     test::Classroom room;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock{QDate(2024, 5, 10)};
-    MersenneRandom random{3};
-    RecordingMessageService messages;
-    ScreenManager screens;
-    NoWait wait;
-    std::unique_ptr<Results> results;
-    std::unique_ptr<AppContext> ctx;
 
-    Leaving() {
+    Leaving() : TestWorld(QDate(2024, 5, 10), 9 * 3600.0, 3) {
         設定読込(*g, room.programFolder());
-        results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(
-            AppContext{*g, clock, random, messages, screens, wait, results.get()});
-        screens.setContext(ctx.get());
         screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
             auto* w = new namesel(c);
             w->load();
             return w;
         });
     }
-    ~Leaving() {
+    ~Leaving() override {
         screens.unload(Screen::namesel);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

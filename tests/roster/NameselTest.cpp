@@ -33,6 +33,7 @@
 #include "support/Accessibility.h"
 #include "support/Fakes.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 #include "support/TextFit.h"
 
 using namespace pekuru;
@@ -47,10 +48,6 @@ struct Cues : CuePlayer {
     void 不合格音再生() override {}
     void 最高音再生() override {}
     void 合格音再生() override {}
-};
-
-struct NoWait : Waiter {
-    void wait(double) override {}
 };
 
 // The program's screen manager, noting every screen asked for.
@@ -75,19 +72,11 @@ const QString kRoster = rosterLine(1, 1985, QStringLiteral("やまだ先生")) +
                         rosterLine(2, 2010, QStringLiteral("たろう")) +
                         rosterLine(3, 2016, QStringLiteral("はなこ"));
 
-struct Visit {
+struct Visit : test::TestWorld<Screens> {
     test::Classroom room;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock{QDate(2024, 5, 10), 10 * 3600 + 0.75};
-    MersenneRandom random{3};
-    RecordingMessageService messages;
-    Screens screens;
-    NoWait wait;
     Cues cues;
-    std::unique_ptr<Results> results;
-    std::unique_ptr<AppContext> ctx;
 
-    Visit() {
+    Visit() : TestWorld(QDate(2024, 5, 10), 10 * 3600 + 0.75, 3) {
         room.writeRoster(kRoster);
         設定読込(*g, room.programFolder());
         g->HaikeiColor = 0x808000;
@@ -102,11 +91,7 @@ struct Visit {
             file += encode(r);
         }
         test::writeBytes(g->DataFolder + QStringLiteral("成績累積データ.dat"), file);
-        results = std::make_unique<Results>(*g, clock, wait);
-        ctx = std::make_unique<AppContext>(
-            AppContext{*g, clock, random, messages, screens, wait, results.get()});
-        ctx->cues = &cues;
-        screens.setContext(ctx.get());
+        program.useCues(cues);
         screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
             auto* w = new namesel(c);
             w->load();
@@ -118,7 +103,7 @@ struct Visit {
             screens.registerScreen(
                 s, [n = QString::fromLatin1(name)](AppContext& c) { return makeBareScreen(c, n, n); });
     }
-    ~Visit() {
+    ~Visit() override {
         for (Screen s : {Screen::namesel, Screen::FrmName2, Screen::seisekitime1, Screen::FormPrint0})
             screens.unload(s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -64,7 +64,7 @@ struct Drill {
         g->LevelNo = Integer(level);
         g->StartTime = 1000;
     }
-    QString setUp() { return puzzle.levelSetup(g->DataFolder); }
+    QString setUp() { return puzzle.levelSetup(g->DataFolder, g->LevelNo); }
     // Puts every tile right by swapping, as a child would by dragging.
     void solve() {
         const int n = puzzle.board().tileCount();
