@@ -13,6 +13,7 @@
 namespace pekuru {
 
 struct SeisekiNumbers;
+class ProgramError;
 
 QString sharedResultPath(const hensuu1& g);  // DataFolder & "成績累積データ.dat"
 QString homeResultPath(const hensuu1& g);    // KyoutuuFolder & "成績累積データ家庭用.dat"
@@ -94,11 +95,12 @@ class Results {
     void putSlot(int k, const SeisekiNumbers& r);
     void loadSlots(const QByteArray& bytes, std::int64_t first, const QString& path);
     void findLevelBests();
-    // The statistics as written, one checked step per record and table.
-    void addUpStepByStep();
-    // Loads the slots and adds up the statistics in one pass. False when it met something out of
-    // the ordinary that the step-by-step reload must decide (the tables are then half made).
-    bool reloadFast(const QByteArray& bytes, std::int64_t first, const QString& path);
+    // Loads the slots and adds up the statistics in one pass.
+    void reload(const QByteArray& bytes, std::int64_t first, const QString& path);
+    // A failure met while adding up, reported after the loader has read every record (and
+    // refused any it must refuse first).
+    [[noreturn]] void failAfterLoading(const ProgramError& error, const QByteArray& bytes, std::int64_t first,
+                                       const QString& path);
     // Its hot loop: runs on its own until a record needs more than the common case (a student or
     // a level met for the first time, a time the level's points table does not hold, a record
     // out of range) and returns where it stopped; the caller deals with that record.

@@ -1,6 +1,8 @@
 // The reload of the statistics (回数求): the newest records into the slots, then every count,
-// points sum and best time, in one pass over the read buffer, with the step-by-step reload for
-// whatever is out of the ordinary.
+// points sum and best time, in one pass over the read buffer. The common record goes through a
+// tight loop; the rest (a new student or level, a time the level's points table does not hold,
+// points below 0, a sum near the 32-bit limit) one at a time, with every sum checked in the
+// order the procedure adds them.
 #include "records/Results.h"
 
 #include <QFileInfo>
@@ -27,10 +29,15 @@ constexpr int kNotFoundTries = 4;
                        QStringLiteral("%1 の合計が大きすぎて数えられません。").arg(QString::fromUtf8(what)));
 }
 
-// Adds b to a sum that must stay in the 32-bit range. `what` is only turned into text on failure.
-void addChecked(Long& sum, Long b, const char* what) {
-    if (__builtin_add_overflow(sum, b, &sum)) [[unlikely]]
-        sumTooLarge(what);
+constexpr std::int64_t kMaxSum = std::numeric_limits<Long>::max();
+constexpr std::int64_t kMinSum = std::numeric_limits<Long>::min();
+
+// Adds p to a sum that must stay in the 32-bit range; false (and the sum unchanged) past it.
+bool addWithin(std::int64_t& sum, Long p) {
+    const std::int64_t s = sum + p;
+    if (s > kMaxSum || s < kMinSum) return false;
+    sum = s;
+    return true;
 }
 
 // A per-student table for the reload's loops: whole rows, each taken once per student rather than
@@ -242,8 +249,9 @@ int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slot
         if (std::uint16_t(r.bangou) > kMaxStudent || std::uint16_t(r.level) > kMaxLevelIndex) break;
         const Integer sumRow = sumRowOf[r.bangou];
         if (sumRow < 0) break;
-        // A negative date or level 0 frees the slot for the next record and counts nothing.
-        const bool kept = !(r.hiduke < 0) && r.level >= 1;
+        // A record the program passes over frees its slot for the next record and counts nothing
+        // (student 0 never has a sum row: the caller takes its records).
+        const bool kept = !skippedByTheProgram(r.hiduke, r.bangou, r.level);
         const LevelRules& rule = rules[r.level];
         Long p = 0;
         if (kept) {
@@ -269,6 +277,13 @@ int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slot
         // Every sum is added to on every record, with 0 where the record does not count: the same
         // sums, without a branch on each record's date.
         LevelSums& sum = sums[std::size_t(sumRow) * kRowLength + std::size_t(r.level)];
+        if (sum.ruikeiPoint + p > kMaxSum) {
+            // Every other sum is part of this one and points here are never below 0: only this
+            // one can leave the 32-bit range first. The caller says which sum the procedure
+            // would have found too large.
+            --k;
+            break;
+        }
         const Integer counted = r.time < kCountedBelow;
         const bool inA = r.hiduke > rule.fromA, inB = r.hiduke > rule.fromB;
         const bool isToday = r.hiduke >= today && r.hiduke < tomorrow;
@@ -285,7 +300,16 @@ int Results::loadAndAddUp(const char* records, int i, int count, int& slot, Slot
     return i;
 }
 
-bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QString& path) {
+void Results::failAfterLoading(const ProgramError& error, const QByteArray& bytes, std::int64_t first,
+                               const QString& path) {
+    // The loader reads every record before anything is added up: a record it refuses, anywhere in
+    // the file, is the failure to report.
+    resetTouchedRows();
+    loadSlots(bytes, first, path);
+    throw error;
+}
+
+void Results::reload(const QByteArray& bytes, std::int64_t first, const QString& path) {
     const double today = dateValue(clock_.today());
     const double tomorrow = today + 1;  // "dated today" is today <= date < tomorrow
     constexpr std::size_t kRowLength = kMaxLevelIndex + 1;
@@ -293,8 +317,8 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
     // Slots 1..got exist in every slot table (checked here, once); the loop fills them unchecked.
     const Slots slots{&g_.RecHiduke[got] - got, &g_.RecJikoku[got] - got, &g_.RecBangou[got] - got,
                       &g_.RecLevel[got] - got, &g_.RecTime[got] - got};
-    if (std::size_t(g_.JikoBest.maxB()) + 1 != kRowLength)
-        return false;  // the loop's unchecked steps rely on it
+    static_assert(std::is_same_v<decltype(g_.JikoBest), Table2D<Long>>);
+    Q_ASSERT(std::size_t(g_.JikoBest.maxB()) + 1 == kRowLength);  // the loop's unchecked steps rely on it
     LevelRules rules[kMaxLevelIndex + 1];
     sums_.clear();
     int k = 0;
@@ -316,57 +340,58 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
             continue;  // the loop takes the record now
         }
         LevelRules& rule = rules[r.level];
+        Long p = 0;
         try {
             if (!rule.known) {
                 learnLevel(rule, r.level, today);
                 continue;
             }
-            // A time the level's table does not hold.
-            const Long p = KeisanPoint(r.time, r.level);
-            if (p < 0) return false;  // sums that can go down must be checked at every step
-            LevelSums& sum =
-                sums_[std::size_t(touchedAt_[std::size_t(r.bangou)]) * kRowLength + std::size_t(r.level)];
-            const bool counted = r.time < kCountedBelow;
-            ++k;
-            putSlot(k, r);
-            g_.JikoBest(r.bangou, r.level) = std::min(g_.JikoBest(r.bangou, r.level), r.time);
-            sum.ruikeiKaisuu = Integer(sum.ruikeiKaisuu + counted);
-            sum.ruikeiPoint += p;
-            if (r.hiduke > rule.fromA) {
-                sum.kikanKaisuuA = Integer(sum.kikanKaisuuA + counted);
-                sum.kikanPointA += p;
-            }
-            if (r.hiduke > rule.fromB) {
-                sum.kikanKaisuuB = Integer(sum.kikanKaisuuB + counted);
-                sum.kikanPointB += p;
-            }
-            if (r.hiduke >= today && r.hiduke < tomorrow) {
-                sum.honjituKaisuu = Integer(sum.honjituKaisuu + counted);
-                sum.honjituPoint += p;
-            }
-            ++i;
-        } catch (const ProgramError&) {
-            return false;  // reported by the step-by-step reload, after any failure that comes first
+            // A time the level's table does not hold, points below 0, or a sum near the limit.
+            p = KeisanPoint(r.time, r.level);
+        } catch (const ProgramError& e) {
+            failAfterLoading(e, bytes, first, path);
         }
+        LevelSums& sum =
+            sums_[std::size_t(touchedAt_[std::size_t(r.bangou)]) * kRowLength + std::size_t(r.level)];
+        const bool counted = r.time < kCountedBelow;
+        ++k;
+        putSlot(k, r);
+        g_.JikoBest(r.bangou, r.level) = std::min(g_.JikoBest(r.bangou, r.level), r.time);
+        // The sums in the procedure's order, each kept in the 32-bit range.
+        const char* tooLarge = nullptr;
+        if (r.hiduke > rule.fromA) {
+            sum.kikanKaisuuA = Integer(sum.kikanKaisuuA + counted);
+            if (!addWithin(sum.kikanPointA, p)) tooLarge = "期間Aのポイント";
+        }
+        if (!tooLarge && r.hiduke > rule.fromB) {
+            sum.kikanKaisuuB = Integer(sum.kikanKaisuuB + counted);
+            if (!addWithin(sum.kikanPointB, p)) tooLarge = "期間Bのポイント";
+        }
+        if (!tooLarge) {
+            sum.ruikeiKaisuu = Integer(sum.ruikeiKaisuu + counted);
+            if (!addWithin(sum.ruikeiPoint, p)) tooLarge = "ポイント";
+        }
+        if (!tooLarge && r.hiduke >= today && r.hiduke < tomorrow) {
+            sum.honjituKaisuu = Integer(sum.honjituKaisuu + counted);
+            if (!addWithin(sum.honjituPoint, p)) tooLarge = "今日のポイント";
+        }
+        if (tooLarge) {
+            try {
+                sumTooLarge(tooLarge);
+            } catch (const ProgramError& e) {
+                failAfterLoading(e, bytes, first, path);
+            }
+        }
+        ++i;
     }
     g_.RecordSuu = k;
     findLevelBests();
 
-    // With no sum going down, a sum ends inside the 32-bit range exactly when every step stayed
-    // inside it. Only the levels with records have figures; the rows of touched_ were cleared.
+    // Only the levels with records have figures; the rows of touched_ were cleared.
     int levels[kMaxLevelIndex];
     int levelCount = 0;
     for (int l = 1; l <= kMaxLevelIndex; ++l)
         if (rules[l].known) levels[levelCount++] = l;
-    constexpr std::int64_t kMaxSum = std::numeric_limits<Long>::max();
-    for (std::size_t i = 0; i < touched_.size(); ++i) {
-        for (int j = 0; j < levelCount; ++j) {
-            const LevelSums& sum = sums_[i * kRowLength + std::size_t(levels[j])];
-            if (sum.ruikeiPoint > kMaxSum || sum.kikanPointA > kMaxSum || sum.kikanPointB > kMaxSum ||
-                sum.honjituPoint > kMaxSum)
-                return false;
-        }
-    }
     for (int j = 0; j < levelCount; ++j) levelsWithFigures_ |= std::uint64_t(1) << levels[j];
     const Cells ruikeiKaisuu(g_.RuikeiKaisuu), kikanKaisuuA(g_.KikanKaisuuA), kikanKaisuuB(g_.KikanKaisuuB);
     const Cells honjituKaisuu(g_.HonjituKaisuu);
@@ -387,42 +412,6 @@ bool Results::reloadFast(const QByteArray& bytes, std::int64_t first, const QStr
             honjituPoint(s, l) = Long(sum.honjituPoint);
         }
     }
-    return true;
-}
-
-void Results::addUpStepByStep() {
-    levelsWithFigures_ = ~std::uint64_t(0);  // may stop half-way: any level may hold figures
-    const double today = dateValue(clock_.today());
-    // Period lengths are read once per level that has records.
-    double periodA[kMaxLevelIndex + 1], periodB[kMaxLevelIndex + 1];
-    bool periodKnown[kMaxLevelIndex + 1] = {};
-    for (int k = 1; k <= g_.RecordSuu; ++k) {
-        const int s = g_.RecBangou[k], l = g_.RecLevel[k];
-        const Long t = g_.RecTime[k];
-        if (l < 1 || l > kMaxLevelIndex) continue;
-        if (!periodKnown[l]) {
-            periodA[l] = periodDays(g_.LevelValue8, l, 8);
-            periodB[l] = periodDays(g_.LevelValue9, l, 9);
-            periodKnown[l] = true;
-        }
-        const bool counted = t < kCountedBelow;
-        if (counted) ++g_.RuikeiKaisuu(s, l);
-        const Long p = KeisanPoint(t, l);
-        const double date = g_.RecHiduke[k];
-        if (date > today - periodA[l]) {
-            if (counted) ++g_.KikanKaisuuA(s, l);
-            addChecked(g_.KikanPointA(s, l), p, "期間Aのポイント");
-        }
-        if (date > today - periodB[l]) {
-            if (counted) ++g_.KikanKaisuuB(s, l);
-            addChecked(g_.KikanPointB(s, l), p, "期間Bのポイント");
-        }
-        addChecked(g_.RuikeiPoint(s, l), p, "ポイント");
-        if (std::floor(date) == today) {
-            if (counted) g_.HonjituKaisuu(s, l) += 1;
-            addChecked(g_.HonjituPoint(s, l), p, "今日のポイント");
-        }
-    }
 }
 
 void Results::回数求() {
@@ -430,15 +419,7 @@ void Results::回数求() {
     std::int64_t first;
     QString path;
     const QByteArray bytes = readNewest(first, path);
-    if (!reloadFast(bytes, first, path)) {
-        // Something out of the ordinary (a failure to report, points below 0, a sum at the 32-bit
-        // limit): the same records once more, one checked step at a time, as the procedure is
-        // written, so that the failure reported is the one met first.
-        resetTouchedRows();
-        loadSlots(bytes, first, path);
-        findLevelBests();
-        addUpStepByStep();
-    }
+    reload(bytes, first, path);
 }
 
 }  // namespace pekuru

@@ -540,6 +540,76 @@ TEST(Statistics, AVariedClassroomFileGivesTheSameTablesBitForBit) {
     }
 }
 
+namespace {
+
+// The statistics as the procedure is written: one step per record of the slots and per table.
+// The one-pass reload is compared with it. Student 0 keeps no figures.
+void addUpStepByStep(const hensuu1& g, double today, Statistics& out) {
+    for (int k = 1; k <= g.RecordSuu; ++k) {
+        const int s = g.RecBangou[k], l = g.RecLevel[k];
+        const Long t = g.RecTime[k];
+        if (s == 0 || l < 1 || l > kMaxLevelIndex) continue;
+        const double periodA = g.LevelValue8[l].toNumber().value_or(0);
+        const double periodB = g.LevelValue9[l].toNumber().value_or(0);
+        const bool counted = t < 6000;
+        const Long p = statisticsPoints(g, t, l);
+        const double date = g.RecHiduke[k];
+        if (counted) ++out.RuikeiKaisuu(s, l);
+        out.RuikeiPoint(s, l) += p;
+        if (date > today - periodA) {
+            if (counted) ++out.KikanKaisuuA(s, l);
+            out.KikanPointA(s, l) += p;
+        }
+        if (date > today - periodB) {
+            if (counted) ++out.KikanKaisuuB(s, l);
+            out.KikanPointB(s, l) += p;
+        }
+        if (std::floor(date) == today) {
+            if (counted) out.HonjituKaisuu(s, l) += 1;
+            out.HonjituPoint(s, l) += p;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Statistics, TheOnePassReloadAddsUpAsTheStepByStepProcedureDoes) {
+    // Factors below 0 and above 1 too: sums that go down take the reload's checked road.
+    const float factors[] = {1.0f, -1.5f, 1.2f, -0.25f, 2.25f, 0.1f, 3.3f};
+    for (const std::uint32_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        Store s;
+        for (int l = 1; l <= kMaxLevelIndex; ++l) {
+            s.g->GoukakuTime[l] = 20 + 70 * ((l * 7) % 36);
+            s.g->LevelPoint[l] = factors[(l + seed) % 7];
+            s.g->LevelValue8[l] = Variant::number(double((l * seed) % 31));
+            s.g->LevelValue9[l] = Variant::number(double(l % 3));
+        }
+        test::writeBytes(s.shared(), variedClassroomFile(seed, 3000, s.today(), 25));
+        s.results->回数求();
+        auto oracle = std::make_unique<Statistics>();
+        addUpStepByStep(*s.g, s.today(), *oracle);
+        const Statistics& got = *s.g;
+        int differences = 0;
+        for (int st = 1; st <= kMaxStudent; ++st)
+            for (int l = 1; l <= kMaxLevelIndex; ++l) {
+                const bool same = got.RuikeiKaisuu(st, l) == oracle->RuikeiKaisuu(st, l) &&
+                                  got.RuikeiPoint(st, l) == oracle->RuikeiPoint(st, l) &&
+                                  got.KikanKaisuuA(st, l) == oracle->KikanKaisuuA(st, l) &&
+                                  got.KikanPointA(st, l) == oracle->KikanPointA(st, l) &&
+                                  got.KikanKaisuuB(st, l) == oracle->KikanKaisuuB(st, l) &&
+                                  got.KikanPointB(st, l) == oracle->KikanPointB(st, l) &&
+                                  got.HonjituKaisuu(st, l) == oracle->HonjituKaisuu(st, l) &&
+                                  got.HonjituPoint(st, l) == oracle->HonjituPoint(st, l);
+                if (!same && ++differences <= 3)
+                    ADD_FAILURE() << "student " << st << " level " << l << ": points "
+                                  << got.RuikeiPoint(st, l) << " against " << oracle->RuikeiPoint(st, l);
+            }
+        EXPECT_EQ(differences, 0);
+        EXPECT_GT(s.g->RecordSuu, 2500);  // the file was read, not refused
+    }
+}
+
 TEST(Statistics, ANewLevelTableIsUsedAtTheNextReload) {
     Store s;
     const double today = s.today();
