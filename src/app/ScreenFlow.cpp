@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "documents/FrmDocument.h"
 #include "records/FrmSyuuryou.h"
 #include "shell/LevelSetup.h"
 
@@ -89,5 +90,22 @@ void ScreenFlow::previewChosen() { screens_.show(Screen::frmPrint); }
 void ScreenFlow::printingClosed() { screens_.unload(Screen::FormPrint0); }
 
 void ScreenFlow::previewClosed() { screens_.unload(Screen::frmPrint); }
+
+void ScreenFlow::reportChosen() { screens_.show(Screen::FrmReport); }
+
+void ScreenFlow::photosChosen() { screens_.show(Screen::FrmPhotos); }
+
+void ScreenFlow::certificateChosen() {
+    // The certificate is of the attempt just recorded.
+    if (auto* page = qobject_cast<FrmDocument*>(screens_.load(Screen::FrmCertificate)))
+        page->setAttempt(attempt_);
+    screens_.show(Screen::FrmCertificate);
+}
+
+void ScreenFlow::reportClosed() { screens_.unload(Screen::FrmReport); }
+
+void ScreenFlow::certificateClosed() { screens_.unload(Screen::FrmCertificate); }
+
+void ScreenFlow::photosClosed() { screens_.unload(Screen::FrmPhotos); }
 
 }  // namespace pekuru

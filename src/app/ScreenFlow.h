@@ -38,6 +38,12 @@ class ScreenFlow : public Flow {
     void previewChosen() override;
     void printingClosed() override;
     void previewClosed() override;
+    void reportChosen() override;
+    void photosChosen() override;
+    void certificateChosen() override;
+    void reportClosed() override;
+    void certificateClosed() override;
+    void photosClosed() override;
 
     // The attempt last recorded and what recording it found.
     const Attempt& lastAttempt() const { return attempt_; }

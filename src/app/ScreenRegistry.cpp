@@ -1,5 +1,6 @@
 #include "app/ScreenRegistry.h"
 
+#include "documents/FrmDocument.h"
 #include "drill/MainFrm.h"
 #include "printing/FormPrint0.h"
 #include "printing/frmPrint.h"
@@ -8,6 +9,7 @@
 #include "roster/FrmName2.h"
 #include "roster/namesel.h"
 #include "shell/BASEFRM.h"
+#include "tilepuzzle/FrmPhotos.h"
 
 namespace pekuru {
 
@@ -25,6 +27,13 @@ void registerScreens(ScreenManager& screens) {
     screens.registerScreen(Screen::FormPrint0, [](AppContext& c) -> QWidget* { return new FormPrint0(c); });
     screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
     screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });
+    screens.registerScreen(Screen::FrmPhotos, [](AppContext& c) -> QWidget* { return new FrmPhotos(c); });
+    screens.registerScreen(Screen::FrmReport, [](AppContext& c) -> QWidget* {
+        return new FrmDocument(c, FrmDocument::Kind::Report);
+    });
+    screens.registerScreen(Screen::FrmCertificate, [](AppContext& c) -> QWidget* {
+        return new FrmDocument(c, FrmDocument::Kind::Certificate);
+    });
 }
 
 }  // namespace pekuru

@@ -61,13 +61,26 @@ QString DayChart::summary() const {
 
 void DayChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    paintDayChart(p, rect(), levelName_, days_, goalTime_);
+}
+
+void paintDayChart(QPainter& p, const QRectF& area, const QString& levelName_,
+                   const std::vector<DayFigures>& days_, Long goalTime_) {
+    p.save();
+    p.translate(area.topLeft());
+    // Every way out of the drawing leaves the painter as it was handed over.
+    struct Restore {
+        QPainter& p;
+        ~Restore() { p.restore(); }
+    } restore{p};
+    const double width = area.width(), height = area.height();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF all = rect();
+    const QRectF all(0, 0, width, height);
     p.fillRect(all, Qt::white);
     p.setPen(QPen(QColor(0x9b, 0xbb, 0xbb), 1));
     p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
 
-    const double u = std::max(11.0, std::min(width() / 55.0, height() / 26.0));  // text size, pixels
+    const double u = std::max(11.0, std::min(width / 55.0, height / 26.0));  // text size, pixels
     const QFont label = sized(u), title = sized(u * 1.15, true), small = sized(u * 0.9);
     const bool anyAttempt =
         std::any_of(days_.begin(), days_.end(), [](const DayFigures& d) { return d.attempts > 0; });
@@ -82,9 +95,9 @@ void DayChart::paintEvent(QPaintEvent*) {
     const double margin = u * 0.8;
     const double axisWidth = fm.horizontalAdvance(QStringLiteral("00000")) + margin;
     const double left = margin + axisWidth,
-                 right = width() - margin - fm.horizontalAdvance(QStringLiteral("目標 000秒"));
+                 right = width - margin - fm.horizontalAdvance(QStringLiteral("目標 000秒"));
     const double dayLabelHeight = fm.height() * 1.4;
-    const double usable = height() - 2 * margin - dayLabelHeight;
+    const double usable = height - 2 * margin - dayLabelHeight;
     const QRectF timeArea(left, margin + fm.height() * 1.6, right - left, usable * 0.58 - fm.height() * 1.6);
     const QRectF pointArea(left, timeArea.bottom() + fm.height() * 2.4, right - left,
                            margin + usable - timeArea.bottom() - fm.height() * 2.4);

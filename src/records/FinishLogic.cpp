@@ -36,8 +36,9 @@ RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const Atte
     return {};
 }
 
-bool levelCleared(const hensuu1& g, int level) {
-    const int s = g.SeitoBangou;
+bool levelCleared(const hensuu1& g, int level) { return levelCleared(g, g.SeitoBangou, level); }
+
+bool levelCleared(const hensuu1& g, int s, int level) {
     return g.KikanPointA(s, level) >= g.HituyouKaisuu[level] &&
            g.KikanKaisuuA(s, level) >= g.HituyouKaisuu2[level];
 }

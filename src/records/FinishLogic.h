@@ -30,6 +30,7 @@ RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const Atte
 
 // The level is cleared on the figures of period A (this attempt included).
 bool levelCleared(const hensuu1& g, int level);
+bool levelCleared(const hensuu1& g, int student, int level);
 // Some level of the table has the special count threshold 9999.
 bool anyLevelWithoutTarget(const LevelTable& g);
 // The period-B goal of the level: enough attempts or enough points in period B.

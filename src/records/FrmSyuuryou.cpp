@@ -55,6 +55,16 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context, QWidget* parent)
     Picture1->setVisible(false);
     Command5 = named(new QPushButton(QStringLiteral("もう一度"), this), QStringLiteral("Command5"));
     Command4 = named(new QPushButton(QStringLiteral("メニューへ"), this), QStringLiteral("Command4"));
+    // Offered beside the rest when the level is cleared: it takes nothing away from them.
+    Command6 = named(new QPushButton(QStringLiteral("賞状を印刷"), this), QStringLiteral("Command6"));
+    Command6->setVisible(false);
+    Command6->setAutoDefault(true);
+    Command6->setFont(QFont(kGothicFace));
+    Command6->setAccessibleDescription(QStringLiteral("このレベルをクリアした賞状を見て、印刷します"));
+    Command6->setStyleSheet(
+        QStringLiteral("QPushButton { background: #fff3bf; color: #7a4b00; border: 3px solid #f59f00; "
+                       "border-radius: 12px; }"));
+    connect(Command6, &QPushButton::clicked, this, [this] { ctx_.flow.certificateChosen(); });
     for (QPushButton* b : {Command4, Command5}) {
         b->setVisible(false);
         b->setAutoDefault(true);  // Enter presses the button that has the focus, as Space does
@@ -98,6 +108,7 @@ void FrmSyuuryou::activate() {
     cleared_ = levelCleared(g, level);
     if (cleared_) {
         Label2->setVisible(true);
+        Command6->setVisible(true);
         if (level == g.MaxLevel) {
             if (anyLevelWithoutTarget(g)) NoTargetLevel = -1;
             if (NoTargetLevel != -1) Picture1->setVisible(true);
@@ -237,6 +248,8 @@ void FrmSyuuryou::layoutControls() {
     for (QPushButton* b : {Command5, Command4}) setPointSize(b, 22 * u, true);
     Command5->setGeometry(w / 2 - int(330 * u), int(520 * u), int(300 * u), int(80 * u));
     Command4->setGeometry(w / 2 + int(30 * u), int(520 * u), int(300 * u), int(80 * u));
+    setPointSize(Command6, 18 * u, true);
+    Command6->setGeometry(w / 2 - int(160 * u), int(640 * u), int(320 * u), int(60 * u));
 }
 
 }  // namespace pekuru

@@ -50,7 +50,7 @@ class FrmSyuuryou : public QWidget {
     QLabel *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr;
     QLabel *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr, *Label2 = nullptr, *Label1 = nullptr;
     QFrame* Picture1 = nullptr;
-    QPushButton *Command4 = nullptr, *Command5 = nullptr;
+    QPushButton *Command4 = nullptr, *Command5 = nullptr, *Command6 = nullptr;
 };
 
 }  // namespace pekuru

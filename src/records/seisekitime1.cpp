@@ -82,13 +82,21 @@ void seisekitime1::buildHeader() {
                        "border-radius: 10px; } QPushButton:disabled { color: #a89a80; }"));
     connect(Command1, &QPushButton::clicked, this, &seisekitime1::goBack);
 
-    Command24.assign(2, nullptr);
-    Command24[1] = named(new QPushButton(kPrint, this), QStringLiteral("Command24_1"));
-    Command24[1]->setVisible(false);
-    Command24[1]->setStyleSheet(
-        QStringLiteral("QPushButton { background: #e7f0ff; color: #123c7a; border: 2px solid #3b6fc4; "
-                       "border-radius: 10px; }"));
+    // 1: the worksheets and 3: the photos (a teacher's), 2: the progress report (everyone's).
+    Command24.assign(4, nullptr);
+    const QString labels[] = {QString(), kPrint, QStringLiteral("成績表"), QStringLiteral("写真")};
+    for (std::size_t i = 1; i < Command24.size(); ++i) {
+        Command24[i] = named(new QPushButton(labels[i], this), QStringLiteral("Command24_%1").arg(i));
+        Command24[i]->setVisible(i == 2);
+        Command24[i]->setStyleSheet(
+            QStringLiteral("QPushButton { background: #e7f0ff; color: #123c7a; border: 2px solid #3b6fc4; "
+                           "border-radius: 10px; }"));
+    }
+    Command24[2]->setAccessibleDescription(QStringLiteral("この人の成績表を見て、印刷します"));
+    Command24[3]->setAccessibleDescription(QStringLiteral("写真をパズルの絵にします"));
     connect(Command24[1], &QPushButton::clicked, this, [this] { ctx_.flow.printingChosen(); });
+    connect(Command24[2], &QPushButton::clicked, this, [this] { ctx_.flow.reportChosen(); });
+    connect(Command24[3], &QPushButton::clicked, this, [this] { ctx_.flow.photosChosen(); });
 }
 
 void seisekitime1::buildLevelRows() {
@@ -128,6 +136,8 @@ void seisekitime1::activate() {
     QPointer<seisekitime1> self(this);
 
     Command24[1]->setVisible(g.SeitoNamae.contains(kTeacher));
+    Command24[3]->setVisible(g.SeitoNamae.contains(kTeacher));
+    layoutControls();  // the name's room depends on the buttons beside it
     Label17->setText(minutesText(minutesSince(ctx_.clock.secondsSinceMidnight(), g.KaisiTime)));
     KeyReady = 0;
     Command1->setEnabled(false);
@@ -287,7 +297,7 @@ void seisekitime1::fillRankingLists() {
 void seisekitime1::setFocusOrder() {
     // Tab follows the screen: the header's buttons, the choices from left to right and top to
     // bottom, then each level row (its start button, then its list).
-    std::vector<QWidget*> order = {Command24[1], Command1};
+    std::vector<QWidget*> order = {Command24[3], Command24[1], Command24[2], Command1};
     for (QWidget* w : views_->focusChain()) order.push_back(w);
     for (std::size_t i = 1; i < rows_.size(); ++i) {
         order.push_back(rows_[i]->startButton());
@@ -311,10 +321,14 @@ void seisekitime1::layoutControls() {
 
     setGothic(Label11, titlePointSize(Label11->text()) * u, true);
     Label11->setGeometry(scaledRect(16, 6, 170, 48, sx, sy));
-    setGothic(Label12, 20 * u, true);
-    Label12->setGeometry(scaledRect(190, 6, 490, 48, sx, sy));
-    setGothic(Command24[1], 14 * u, true);
-    Command24[1]->setGeometry(scaledRect(690, 10, 120, 42, sx, sy));
+    // A teacher has three buttons beside the name, everyone else one.
+    const bool teacher = !Command24[3]->isHidden();
+    Label12->setGeometry(scaledRect(190, 6, teacher ? 226 : 490, 48, sx, sy));
+    fitText(Label12, Label12->text(), 20 * u, true);
+    for (std::size_t i = 1; i < Command24.size(); ++i) setGothic(Command24[i], 14 * u, true);
+    Command24[3]->setGeometry(scaledRect(422, 10, 120, 42, sx, sy));
+    Command24[1]->setGeometry(scaledRect(556, 10, 120, 42, sx, sy));
+    Command24[2]->setGeometry(scaledRect(690, 10, 120, 42, sx, sy));
     setGothic(Command1, 16 * u, true);
     Command1->setGeometry(scaledRect(824, 10, 184, 42, sx, sy));
     for (QLabel* l : {Label13, Label17, Label18}) setGothic(l, 13 * u);

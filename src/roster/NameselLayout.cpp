@@ -226,6 +226,9 @@ void namesel::buildMenu() {
     QMenu* file = menuBar_->addMenu(kMenuFile);
     mnuNameChange = file->addAction(kMenuNameChange, this, &namesel::openRegistration);
     mnuNameChange->setObjectName(QStringLiteral("mnuNameChange"));
+    mnuPhotos =
+        file->addAction(QStringLiteral("写真をパズルにする…"), this, [this] { ctx_.flow.photosChosen(); });
+    mnuPhotos->setObjectName(QStringLiteral("mnuPhotos"));
     mnuEnd = file->addAction(kEnd, this, &namesel::leave);
     mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
     QMenu* help = menuBar_->addMenu(kMenuHelp);

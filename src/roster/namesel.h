@@ -69,6 +69,7 @@ class namesel : public QWidget {
 
     QMenuBar* menuBar_ = nullptr;
     QAction* mnuNameChange = nullptr;
+    QAction* mnuPhotos = nullptr;
     QAction* mnuEnd = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuVersion = nullptr;

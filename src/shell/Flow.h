@@ -24,6 +24,8 @@ class Flow {
     virtual void levelChosen() = 0;     // a start button, LevelNo set: the drill follows
     virtual void hubLeft() = 0;         // 戻る(0): back to the names
     virtual void printingChosen() = 0;  // 印刷 (also from the name selection's menu)
+    virtual void reportChosen() = 0;    // 成績表: the chosen student's progress report
+    virtual void photosChosen() = 0;    // 写真 (also from the name selection's menu)
 
     // The drill.
     virtual void drillBegun() = 0;                        // its set-up runs: the hub and background go
@@ -32,14 +34,20 @@ class Flow {
     virtual void finishDue() = 0;                         // the pause after the drill is over
 
     // The finish screen.
-    virtual void finishShown() = 0;  // its first activation ran: the background goes
-    virtual void menuChosen() = 0;   // メニューへ: back to the hub
-    virtual void againChosen() = 0;  // もう一度: the same level again
+    virtual void finishShown() = 0;        // its first activation ran: the background goes
+    virtual void menuChosen() = 0;         // メニューへ: back to the hub
+    virtual void againChosen() = 0;        // もう一度: the same level again
+    virtual void certificateChosen() = 0;  // 賞状を印刷, after a cleared level
 
     // The worksheets.
     virtual void previewChosen() = 0;   // 印刷へ
     virtual void printingClosed() = 0;  // the selection's 戻る
     virtual void previewClosed() = 0;   // the preview's 戻る, or printed
+
+    // The pages to take home and the photos.
+    virtual void reportClosed() = 0;
+    virtual void certificateClosed() = 0;
+    virtual void photosClosed() = 0;
 };
 
 }  // namespace pekuru

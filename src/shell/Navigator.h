@@ -14,7 +14,10 @@ enum class Screen {
     FrmSyuuryou,
     FormPrint0,
     frmPrint,
-    frmver
+    frmver,
+    FrmPhotos,
+    FrmReport,
+    FrmCertificate
 };
 
 // Lets pending user-interface events run (timers, clicks, repaints) while a screen works.

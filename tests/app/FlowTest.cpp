@@ -17,8 +17,9 @@ using namespace pekuru;
 namespace {
 
 QString name(Screen s) {
-    static const char* const names[] = {"namesel",     "FrmName2",   "seisekitime1", "MainFrm", "BASEFRM",
-                                        "FrmSyuuryou", "FormPrint0", "frmPrint",     "frmver"};
+    static const char* const names[] = {"namesel", "FrmName2",    "seisekitime1", "MainFrm",
+                                        "BASEFRM", "FrmSyuuryou", "FormPrint0",   "frmPrint",
+                                        "frmver",  "FrmPhotos",   "FrmReport",    "FrmCertificate"};
     return QString::fromLatin1(names[int(s)]);
 }
 
@@ -84,6 +85,14 @@ TEST(Flow, EveryEventShowsAndUnloadsItsScreensInOrder) {
         {"previewChosen", [](Flow& f) { f.previewChosen(); }, {"show frmPrint"}},
         {"printingClosed", [](Flow& f) { f.printingClosed(); }, {"unload FormPrint0"}},
         {"previewClosed", [](Flow& f) { f.previewClosed(); }, {"unload frmPrint"}},
+        {"reportChosen", [](Flow& f) { f.reportChosen(); }, {"show FrmReport"}},
+        {"reportClosed", [](Flow& f) { f.reportClosed(); }, {"unload FrmReport"}},
+        {"certificateChosen",
+         [](Flow& f) { f.certificateChosen(); },
+         {"load FrmCertificate", "show FrmCertificate"}},
+        {"certificateClosed", [](Flow& f) { f.certificateClosed(); }, {"unload FrmCertificate"}},
+        {"photosChosen", [](Flow& f) { f.photosChosen(); }, {"show FrmPhotos"}},
+        {"photosClosed", [](Flow& f) { f.photosClosed(); }, {"unload FrmPhotos"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.event);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
@@ -24,6 +25,7 @@
 #include "shell/ScreenManager.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
+#include "tilepuzzle/PhotoImport.h"
 #include "tilepuzzle/TileWidget.h"
 
 using namespace pekuru;
@@ -105,4 +107,33 @@ TEST(DrillScreen, TooFewPicturesGoBackToTheHubWithoutARecord) {
     EXPECT_NE(v.screens.loaded(Screen::seisekitime1), nullptr);
     EXPECT_EQ(v.screens.loaded(Screen::MainFrm), nullptr);
     EXPECT_EQ(test::readBytes(sharedResultPath(*v.g)).size(), 0);
+}
+
+TEST(DrillScreen, PhotosAddedByAFamilyArePlayed) {
+    Visit v(3);
+    // Only the family's two photos in the folder: level 3 plays both.
+    QDir pictures(v.dir.filePath(QStringLiteral("picture")));
+    for (const QString& f : pictures.entryList(QDir::Files)) pictures.remove(f);
+    const QColor colours[] = {QColor(0xe0, 0x30, 0x30), QColor(0x30, 0x30, 0xe0)};
+    for (int i = 0; i < 2; ++i) {
+        QImage photo(640, 480, QImage::Format_RGB32);
+        photo.fill(colours[i]);
+        const PhotoAdded added = addPhoto(pictures.path(), photo, centredSquare(photo.size()),
+                                          QStringLiteral("しゃしん%1.jpg").arg(i + 1));
+        ASSERT_TRUE(added.ok()) << added.error.toStdString();
+    }
+    MainFrm* w = v.open();
+    QStringList played;
+    for (int picture = 1; picture <= 2; ++picture) {
+        played << QFileInfo(w->puzzle().pictureFile()).fileName();
+        EXPECT_EQ(w->puzzle().picture().size(), QSize(kPuzzlePictureSide, kPuzzlePictureSide));
+        const QColor shown = w->puzzle().picture().pixelColor(300, 300);
+        EXPECT_TRUE(shown.red() > 200 || shown.blue() > 200) << played.last().toStdString();
+        v.click(w, QStringLiteral("PicClipCnd1_2"));
+        v.solve(w);
+        v.click(w, QStringLiteral("PicClipCnd1_3"));
+    }
+    played.sort();
+    EXPECT_EQ(played, (QStringList{"しゃしん1.jpg", "しゃしん2.jpg"}));
+    EXPECT_EQ(v.finishShown, 1);
 }

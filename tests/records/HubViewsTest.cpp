@@ -291,7 +291,7 @@ TEST(HubViewsScreen, NamesRolesAndTabOrderFollowTheScreen) {
     for (QString& name : order)
         if (name.startsWith(QStringLiteral("Option"))) name.truncate(7);
     EXPECT_EQ(order, (QStringList{"Command1", "Option2", "Combo1", "Option1", "Command4_1", "List5_1",
-                                  "Command4_2", "List5_2", "Command4_3", "List5_3"}));
+                                  "Command4_2", "List5_2", "Command4_3", "List5_3", "Command24_2"}));
 }
 
 TEST(HubViewsScreen, TextsFitTheirBoxesFromTheSmallestToTheLargestScreen) {

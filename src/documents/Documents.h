@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "documents/Report.h"
+#include "printing/PrintPath.h"
+
+namespace pekuru {
+
+// The pages families and teachers take home, drawn on A4 paper in tenths of a millimetre.
+
+// The progress report of one student: one upright page.
+PaperDocument reportDocument(const StudentReport& report, const QString& programTitle);
+
+// The whole roster, one line per student and level, as many upright pages as the lines need.
+constexpr int kRosterLinesPerPage = 44;
+PaperDocument rosterDocument(const std::vector<RosterReportLine>& lines,
+                             const std::vector<QString>& levelNames, const QString& classroom, QDate date,
+                             const QString& programTitle);
+
+// The certificate for a cleared level: one page lying on its side.
+struct CertificateText {
+    QString name;       // the child's name
+    QString levelName;  // "レベル２"
+    QDate date;
+    Long time = 0;    // the attempt's seconds
+    Long points = 0;  // its points (weighted), as the finish screen shows them
+    QString classroom;
+    QString programTitle;
+};
+PaperDocument certificateDocument(const CertificateText& text);
+
+// "2024年5月10日"
+QString japaneseDate(QDate date);
+
+}  // namespace pekuru
