@@ -17,6 +17,8 @@ packages=(
     clang-14 libclang-rt-14-dev
     # the Japanese screen font
     fonts-ipafont-gothic
+    # photos of more kinds for the puzzle pictures (WebP, TIFF and others)
+    qt6-image-formats-plugins
     # a virtual display for machines without one, checking printed PDF pages, sound output
     xvfb xauth poppler-utils pulseaudio pulseaudio-utils
     # the whole visit under a real X server with real pointer input (XTest)

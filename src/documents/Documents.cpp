@@ -11,11 +11,12 @@ namespace pekuru {
 
 namespace {
 
-// Sizes are in tenths of a millimetre: 35 is about a 10-point letter.
+// Sizes are in tenths of a millimetre: 35 is about a 10-point letter. The face has no bold of its
+// own; a made-up bold smears small letters in the preview, so only large ones are made bold.
 QFont paperFont(double size, bool bold = false) {
     QFont f(kGothicFace);
     f.setPixelSize(std::max(1, int(std::lround(size))));
-    f.setBold(bold);
+    f.setBold(bold && size >= 60);
     return f;
 }
 
@@ -86,8 +87,8 @@ PaperDocument reportDocument(const StudentReport& report, const QString& program
             const LevelReport& l = report.levels[std::size_t(i)];
             const double y = top + block * i;
             p.setPen(kInk);
-            fittedText(p, QRectF(m, y, 600, 80), l.name, 64, true);
-            if (l.cleared) clearedBadge(p, QRectF(m + 620, y + 10, 300, 64));
+            fittedText(p, QRectF(m, y, 420, 80), l.name, 64, true);
+            if (l.cleared) clearedBadge(p, QRectF(m + 430, y + 10, 240, 60));
             const double textWidth = 700;
             const QString rows[][2] = {
                 {QStringLiteral("目標"), l.goal.mid(l.goal.indexOf(QLatin1Char('=')) + 1)},
@@ -104,7 +105,13 @@ PaperDocument reportDocument(const StudentReport& report, const QString& program
                 fittedText(p, QRectF(m + 200, ry, textWidth - 200, rowHeight), rows[r][1], 40, r == 4);
             }
             const QRectF chart(m + textWidth + 30, y + 10, width - textWidth - 30, block - 50);
-            paintDayChart(p, chart, l.name, l.days, l.goalTime);
+            // The chart is drawn for a screen; at 2.5 times its size its words read well on paper.
+            constexpr double kChartScale = 2.5;
+            p.save();
+            p.scale(kChartScale, kChartScale);
+            paintDayChart(p, QRectF(chart.topLeft() / kChartScale, chart.size() / kChartScale), l.name,
+                          l.days, l.goalTime);
+            p.restore();
             p.setPen(QPen(kLine, 3));
             if (i + 1 < n) p.drawLine(QPointF(m, y + block - 20), QPointF(m + width, y + block - 20));
         }
@@ -134,7 +141,7 @@ PaperDocument rosterDocument(const std::vector<RosterReportLine>& lines,
         if (pages > 1) sub += QStringLiteral("　　%1 / %2 ページ").arg(page + 1).arg(pages);
         fittedText(p, QRectF(m, m + 110, width, 60), sub, 40);
         // Columns: name, grade, level, attempts, best, points, cleared.
-        const double x[] = {m, m + 620, m + 800, m + 1100, m + 1300, m + 1580, m + 1800, m + width};
+        const double x[] = {m, m + 520, m + 680, m + 940, m + 1140, m + 1400, m + 1620, m + width};
         const QString heads[] = {QStringLiteral("名前"),       QStringLiteral("学年"),
                                  QStringLiteral("レベル"),     QStringLiteral("回数"),
                                  QStringLiteral("自己ベスト"), QStringLiteral("ポイント"),
@@ -144,7 +151,9 @@ PaperDocument rosterDocument(const std::vector<RosterReportLine>& lines,
         p.setPen(kInk);
         for (int c = 0; c < 7; ++c)
             fittedText(p, QRectF(x[c] + 10, y, x[c + 1] - x[c] - 20, rowHeight), heads[c], 34, true,
-                       c >= 3 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                       c == 6   ? Qt::AlignCenter
+                       : c >= 3 ? Qt::AlignRight | Qt::AlignVCenter
+                                : Qt::AlignLeft | Qt::AlignVCenter);
         p.setPen(QPen(kInk, 4));
         p.drawLine(QPointF(m, y + rowHeight), QPointF(m + width, y + rowHeight));
         y += rowHeight;
@@ -272,7 +281,9 @@ PaperDocument certificateDocument(const CertificateText& text) {
         const QString lines[] = {
             QStringLiteral("あなたは %1 の「%2」を").arg(text.programTitle, text.levelName),
             QStringLiteral("みごとに クリアしました。"),
-            QStringLiteral("タイム %1秒　ポイント %2点").arg(text.time).arg(text.points),
+            text.time ? QStringLiteral("タイム %1秒　ポイント %2点").arg(*text.time).arg(text.points)
+            : text.best ? QStringLiteral("自己ベスト %1秒").arg(*text.best)
+                        : QString(),
             QStringLiteral("よく がんばりました。これからも がんばってね。"),
         };
         for (int i = 0; i < 4; ++i)

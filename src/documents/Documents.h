@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "documents/Report.h"
@@ -25,8 +26,9 @@ struct CertificateText {
     QString name;       // the child's name
     QString levelName;  // "レベル２"
     QDate date;
-    Long time = 0;    // the attempt's seconds
-    Long points = 0;  // its points (weighted), as the finish screen shows them
+    std::optional<Long> time;  // the attempt's seconds; none after a time-over
+    Long points = 0;           // its points (weighted), as the finish screen shows them
+    std::optional<Long> best;  // the personal best, shown when the attempt has no time
     QString classroom;
     QString programTitle;
 };

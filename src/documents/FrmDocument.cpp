@@ -129,9 +129,13 @@ void FrmDocument::refresh() {
         const int level = attempt_.LevelNo;
         t.levelName = level >= 0 && level <= kMaxLevelIndex ? g.LevelName[level] : QString();
         t.date = today;
-        t.time = attempt_.KirokuTime;
-        if (level >= 0 && level <= kMaxLevelIndex)
+        // A time-over has no time to show: the certificate gives the personal best instead.
+        if (!attempt_.JikanGire && attempt_.KirokuTime < kNoTime) t.time = attempt_.KirokuTime;
+        if (level >= 0 && level <= kMaxLevelIndex) {
             t.points = displayPoints(attempt_.KirokuTime, g.GoukakuTime[level], g.LevelPoint[level]).weighted;
+            const Long best = g.JikoBest(attempt_.SeitoBangou, level);
+            if (best >= 0 && best < kNoTime) t.best = best;
+        }
         t.classroom = g.KyoutuuName;
         t.programTitle = g.ProgTitle;
         Picture1->setDocument(certificateDocument(t));
@@ -161,7 +165,9 @@ void FrmDocument::showPage(int page) {
 QString FrmDocument::defaultFileName() const {
     const QString date = ctx_.clock.today().toString(QStringLiteral("yyyyMMdd"));
     QString who = ctx_.g.SeitoNamae.trimmed();
-    who.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\s]+"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    who.replace(unsafe, QStringLiteral("_"));
     if (kind_ == Kind::Certificate) return QStringLiteral("賞状_%1_%2.pdf").arg(who, date);
     if (Option2->isChecked()) return QStringLiteral("成績一覧_%1.pdf").arg(date);
     return QStringLiteral("成績表_%1_%2.pdf").arg(who, date);
@@ -233,7 +239,7 @@ void FrmDocument::layoutControls() {
     setGothic(Label1, 22 * u, true);
     for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5}) {
         b->setMinimumHeight(int(40 * u));
-        b->setMinimumWidth(int(120 * u));
+        b->setMinimumWidth(int(150 * u));
     }
     setGothic(Command1, 16 * u, true);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {

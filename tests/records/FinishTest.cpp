@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -33,6 +34,7 @@ using test::NoWait;
 
 struct Screens : ScreenManager {
     std::vector<Screen> shown;
+    QWidget* load(Screen) override { return nullptr; }
     void show(Screen s) override { shown.push_back(s); }
     void unload(Screen) override {}
     void yieldToEvents() override {}
@@ -214,6 +216,38 @@ TEST(FinishScreen, TheButtonsGoBackOrStartTheSameLevelAgain) {
     back.screen->timer1Fired();
     back.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
     EXPECT_EQ(back.screens.shown, std::vector<Screen>{Screen::seisekitime1});
+}
+
+TEST(FinishScreen, TheCertificateIsOfferedExactlyWhenTheLevelIsCleared) {
+    struct Case {
+        const char* what;
+        int level;
+        Long time;
+        bool timeOver;
+        bool earlier;  // one earlier attempt of 30 s today (16 points)
+        bool cleared;
+    };
+    // Period A asks for 2 attempts and 30 points.
+    const Case cases[] = {
+        {"the first attempt", 1, 30, false, false, false}, {"a second good one", 1, 30, false, true, true},
+        {"a slow second one", 1, 119, false, true, false}, {"a time-over after one", 1, 0, true, true, false},
+        {"the last level", 3, 30, false, true, true},
+    };
+    for (const Case& c : cases) {
+        Finish f;
+        std::vector<SeisekiRec> earlier;
+        if (c.earlier) earlier.push_back(rec(f.today(), 1, c.level, 30));
+        f.attempt(c.level, c.time, earlier, c.timeOver);
+        EXPECT_EQ(f.shown("Command6"), c.cleared) << c.what;
+        EXPECT_EQ(f.shown("Command6"), f.shown("Label2")) << c.what;  // beside the cleared notice, always
+        EXPECT_TRUE(f.screen->Timer1->isActive()) << c.what;          // the follow-up is not held up
+        f.screen->timer1Fired();
+        EXPECT_TRUE(f.shown("Command4")) << c.what;
+        if (c.cleared) {
+            f.screen->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+            EXPECT_EQ(f.screens.shown.back(), Screen::FrmCertificate) << c.what;
+        }
+    }
 }
 
 // ---- Every window size, and what a screen reader and the keyboard find ----

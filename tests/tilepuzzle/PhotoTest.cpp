@@ -110,6 +110,17 @@ TEST(Photos, APngAndATurnedJpegGoInUprightAndSquare) {
     EXPECT_EQ(usablePictures(絵ファイル一覧(f.pictures())), (QStringList{"portrait.jpg", "うみ.jpg"}));
 }
 
+TEST(Photos, WebPAndTiffPhotosAreReadThroughTheImagePlugins) {
+    Folder f;
+    for (const char* format : {"webp", "tiff"}) {
+        const QString path = f.dir.filePath(QStringLiteral("photo.") + QString::fromLatin1(format));
+        ASSERT_TRUE(bands({300, 200}, {Qt::magenta}, true).save(path, format)) << format;
+        const PhotoRead read = readPhoto(path);
+        EXPECT_TRUE(read.error.isEmpty()) << format << ": " << read.error.toStdString();
+        EXPECT_EQ(read.image.size(), QSize(300, 200)) << format;
+    }
+}
+
 TEST(Photos, TheSquareMovesButStaysInsideThePhoto) {
     const QSize size(900, 300);
     const QRect centred = centredSquare(size);
