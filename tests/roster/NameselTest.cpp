@@ -444,6 +444,17 @@ TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndHelpFailsSilently) {
     }
 }
 
+TEST(Namesel, TheMenuOpensThePhotosScreenAndTheNamesStay) {
+    Visit v;
+    v.standIn(Screen::FrmPhotos, QStringLiteral("FrmPhotos"));
+    v.open();
+    EXPECT_EQ(v.action(QStringLiteral("mnuPhotos"))->text(), QStringLiteral("写真をパズルにする…"));
+    v.action(QStringLiteral("mnuPhotos"))->trigger();
+    EXPECT_EQ(v.screens.count(Screen::FrmPhotos), 1);
+    EXPECT_NE(v.screens.loaded(Screen::FrmPhotos), nullptr);
+    EXPECT_NE(v.screens.loaded(Screen::namesel), nullptr);
+}
+
 TEST(FrmName2, ANameChangedInTheRegistrationScreenIsInTheNameListOnReturn) {
     Visit v;
     v.open();
