@@ -4,7 +4,9 @@
 //   pekuru-grab-screens --folder <program folder> --out <folder> --size 1920x1080 [--suffix 1920]
 //
 // The classroom folder is changed (a result file is written into it): give it a copy. Run it under
-// a display (xvfb-run) so that the fonts are those of a real session; QT_SCALE_FACTOR applies.
+// a display (xvfb-run) so that the fonts are those of a real session; QT_SCALE_FACTOR applies. The
+// guide's window shows the guide the classroom copy holds in help/ (scripts/refresh-guide-pictures.sh
+// puts it there).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,6 +20,7 @@
 
 #include "app/Program.h"
 #include "documents/FrmDocument.h"
+#include "help/FrmHelp.h"
 #include "platform/Waiter.h"
 #include "printing/FormPrint0.h"
 #include "printing/frmPrint.h"
@@ -184,6 +187,12 @@ int main(int argc, char** argv) {
             QFile::remove(photo);
         }
         shoot(&w, QStringLiteral("FrmPhotos"));
+    }
+    {
+        // The guide, at the page for children (the classroom folder given holds it in help/).
+        FrmHelp w(ctx);
+        w.open(QStringLiteral("child.html"));
+        shoot(&w, QStringLiteral("FrmHelp"));
     }
     {
         // Pupil 2's progress report, and a certificate for level 1.

@@ -108,4 +108,8 @@ void ScreenFlow::certificateClosed() { screens_.unload(Screen::FrmCertificate); 
 
 void ScreenFlow::photosClosed() { screens_.unload(Screen::FrmPhotos); }
 
+void ScreenFlow::helpChosen() { screens_.show(Screen::FrmHelp); }
+
+void ScreenFlow::helpClosed() { screens_.unload(Screen::FrmHelp); }
+
 }  // namespace pekuru

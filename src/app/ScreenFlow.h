@@ -44,6 +44,8 @@ class ScreenFlow : public Flow {
     void reportClosed() override;
     void certificateClosed() override;
     void photosClosed() override;
+    void helpChosen() override;
+    void helpClosed() override;
 
     // The attempt last recorded and what recording it found.
     const Attempt& lastAttempt() const { return attempt_; }

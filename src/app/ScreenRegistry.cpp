@@ -2,6 +2,7 @@
 
 #include "documents/FrmDocument.h"
 #include "drill/MainFrm.h"
+#include "help/FrmHelp.h"
 #include "printing/FormPrint0.h"
 #include "printing/frmPrint.h"
 #include "records/FrmSyuuryou.h"
@@ -28,6 +29,7 @@ void registerScreens(ScreenManager& screens) {
     screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
     screens.registerScreen(Screen::FrmSyuuryou, [](AppContext& c) -> QWidget* { return new FrmSyuuryou(c); });
     screens.registerScreen(Screen::FrmPhotos, [](AppContext& c) -> QWidget* { return new FrmPhotos(c); });
+    screens.registerScreen(Screen::FrmHelp, [](AppContext& c) -> QWidget* { return new FrmHelp(c); });
     screens.registerScreen(Screen::FrmReport, [](AppContext& c) -> QWidget* {
         return new FrmDocument(c, FrmDocument::Kind::Report);
     });

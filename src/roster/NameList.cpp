@@ -169,6 +169,5 @@ QString programMenuPath(const hensuu1& g) {
     return g.AppFolder + QStringLiteral("../起動/プログラムメニュー.exe");
 }
 QString programMenuArgument() { return QStringLiteral("001"); }
-QString helpFilePath(const hensuu1& g) { return g.AppFolder + g.ProgTitle + QStringLiteral(".HLP"); }
 
 }  // namespace pekuru

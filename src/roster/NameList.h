@@ -71,9 +71,8 @@ QString numberOfEntry(const QString& list3Entry);
 // The confirmation of a name: who is working from now on and since when. `number` is Label2's text.
 void 名前確定(hensuu1& g, const Clock& clock, const QString& number);
 
-// Where the suite's menu program and the help file lie, beside the program folder.
+// Where the suite's menu program lies, beside the program folder, and what it is given.
 QString programMenuPath(const hensuu1& g);
 QString programMenuArgument();
-QString helpFilePath(const hensuu1& g);
 
 }  // namespace pekuru

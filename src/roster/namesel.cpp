@@ -1,14 +1,11 @@
 #include "roster/namesel.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
 
 #include "platform/ProgramStarter.h"
 #include "platform/SingleInstance.h"
@@ -177,10 +174,7 @@ void namesel::leave() {
     ctx_.flow.leaveChosen();
 }
 
-void namesel::openHelp() {
-    const QString path = helpFilePath(ctx_.g);
-    if (QFileInfo(path).isFile()) (void)QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void namesel::openHelp() { ctx_.flow.helpChosen(); }
 
 void namesel::showAbout(bool centred) {
     {

@@ -16,6 +16,7 @@ class Flow {
     virtual void nameConfirmed() = 0;     // 名前確定 has run: the records hub follows
     virtual void rosterEditChosen() = 0;  // 名簿登録
     virtual void leaveChosen() = 0;       // 終了: the menu program has been started
+    virtual void helpChosen() = 0;        // ヘルプ ▸ 目次: the guide, beside the names
     // The roster registration is closed.
     virtual void rosterEditEnded() = 0;
 
@@ -48,6 +49,7 @@ class Flow {
     virtual void reportClosed() = 0;
     virtual void certificateClosed() = 0;
     virtual void photosClosed() = 0;
+    virtual void helpClosed() = 0;
 };
 
 }  // namespace pekuru

@@ -17,7 +17,8 @@ enum class Screen {
     frmver,
     FrmPhotos,
     FrmReport,
-    FrmCertificate
+    FrmCertificate,
+    FrmHelp
 };
 
 // Lets pending user-interface events run (timers, clicks, repaints) while a screen works.

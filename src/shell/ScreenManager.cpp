@@ -30,7 +30,8 @@ void ScreenManager::show(Screen screen) {
     }
     QWidget* w = load(screen);
     const bool wasUp = w->isVisible();
-    if (place.isValid() && !wasUp) {
+    // A window of its own (the guide) keeps its own place and size.
+    if (place.isValid() && !wasUp && !w->property("ownPlace").toBool()) {
         w->setGeometry(place);
         w->setWindowState(state);
     }

@@ -17,9 +17,9 @@ using namespace pekuru;
 namespace {
 
 QString name(Screen s) {
-    static const char* const names[] = {"namesel", "FrmName2",    "seisekitime1", "MainFrm",
-                                        "BASEFRM", "FrmSyuuryou", "FormPrint0",   "frmPrint",
-                                        "frmver",  "FrmPhotos",   "FrmReport",    "FrmCertificate"};
+    static const char* const names[] = {
+        "namesel",  "FrmName2", "seisekitime1", "MainFrm",   "BASEFRM",        "FrmSyuuryou", "FormPrint0",
+        "frmPrint", "frmver",   "FrmPhotos",    "FrmReport", "FrmCertificate", "FrmHelp"};
     return QString::fromLatin1(names[int(s)]);
 }
 
@@ -93,6 +93,8 @@ TEST(Flow, EveryEventShowsAndUnloadsItsScreensInOrder) {
         {"certificateClosed", [](Flow& f) { f.certificateClosed(); }, {"unload FrmCertificate"}},
         {"photosChosen", [](Flow& f) { f.photosChosen(); }, {"show FrmPhotos"}},
         {"photosClosed", [](Flow& f) { f.photosClosed(); }, {"unload FrmPhotos"}},
+        {"helpChosen", [](Flow& f) { f.helpChosen(); }, {"show FrmHelp"}},
+        {"helpClosed", [](Flow& f) { f.helpClosed(); }, {"unload FrmHelp"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.event);

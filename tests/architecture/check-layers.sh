@@ -7,13 +7,13 @@
 #
 #   0 platform                          the host
 #   1 shell                             start-up, the shared state, the screens' kit
-#   2 tilepuzzle  printing  records     logic and screens that need only the state below them
+#   2 tilepuzzle  printing  records  help   logic and screens that need only the state below them
 #   3 roster  drill  documents          screens on top of the records (names, tallies, the drill,
 #                                       the report and certificate pages)
 #   4 app                               the program put together, the flow of its screens
 set -euo pipefail
 src=${1:?usage: check-layers.sh SRC}
-declare -A layer=([platform]=0 [shell]=1 [tilepuzzle]=2 [printing]=2 [records]=2 [roster]=3 [drill]=3 [documents]=3 [app]=4)
+declare -A layer=([platform]=0 [shell]=1 [tilepuzzle]=2 [printing]=2 [records]=2 [help]=2 [roster]=3 [drill]=3 [documents]=3 [app]=4)
 faults=0
 for dir in "$src"/*/; do
     folder=$(basename "$dir")

@@ -42,6 +42,8 @@ check_install() {
     cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed: $(cat "$work/install.log")"
     [[ -x $prefix/bin/pekuru ]] || fail "bin/pekuru is missing or not executable"
     file -L "$prefix/lib/pekuru/pekuru-sound.so" | grep -q 'ELF.*shared object' || fail "the sound module lib/pekuru/pekuru-sound.so is missing"
+    [[ -f $prefix/share/pekuru/help/index.html && -f $prefix/share/pekuru/help/pictures/FrmHelp.png ]] ||
+        fail "the guide share/pekuru/help is missing"
 
     local desktop=$prefix/share/applications/pekuru.desktop
     [[ -f $desktop ]] || fail "share/applications/pekuru.desktop is missing"
@@ -103,7 +105,7 @@ check_package() {
     for path in ./usr/bin/pekuru ./usr/lib/pekuru/pekuru-sound.so ./usr/share/applications/pekuru.desktop \
         ./usr/share/icons/hicolor/scalable/apps/pekuru.svg ./usr/share/icons/hicolor/48x48/apps/pekuru.png \
         ./usr/share/pekuru/教室/ペクル/設定.txt ./usr/share/pekuru/教室/生徒用名簿.txt \
-        ./usr/share/pekuru/教室/音フォルダ/新音ファイル.txt; do
+        ./usr/share/pekuru/教室/音フォルダ/新音ファイル.txt ./usr/share/pekuru/help/index.html; do
         grep -qF " $path" <<<"$contents" || fail "the package lacks $path"
     done
     local depends

@@ -423,10 +423,11 @@ TEST(Namesel, TheChosenNumberDecidesEvenAfterTheFilterChanged) {
     EXPECT_EQ(v.g->GakunenFilter, QStringLiteral("小学生全体"));
 }
 
-TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndHelpFailsSilently) {
+TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndTheGuideOpensBesideTheNames) {
     for (int printOK : {0, 1}) {
         SCOPED_TRACE(printOK);
         Visit v;
+        v.standIn(Screen::FrmHelp, QStringLiteral("FrmHelp"));
         v.g->PrintOK = Integer(printOK);
         v.open();
         auto* print = v.find<QPushButton>(QStringLiteral("Command1"));
@@ -437,10 +438,13 @@ TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndHelpFailsSilently) {
             EXPECT_EQ(v.screens.count(Screen::FormPrint0), 1);
             EXPECT_NE(v.screens.loaded(Screen::namesel), nullptr);
         }
-        // There is no help file in the classroom: nothing is said, the screen stays.
+        // 目次 opens the guide's window beside the names: no message, the names stay up and usable.
         v.action(QStringLiteral("mnuContents"))->trigger();
+        EXPECT_EQ(v.screens.count(Screen::FrmHelp), 1);
+        EXPECT_NE(v.screens.loaded(Screen::FrmHelp), nullptr);
         EXPECT_TRUE(v.messages.messages.empty());
         EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isVisible());
+        EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isEnabled());
     }
 }
 

@@ -69,6 +69,24 @@ def main():
             raise Fault(f"{classroom} lacks these files of the installed demo classroom {demo}: {sorted(missing)}; "
                         f"the program said: {first.stderr()}")
 
+        # ヘルプ ▸ 目次 opens the guide the package installed, in a window of its own beside the names.
+        press(pc, app, "ヘルプ", kind=None)
+        press(pc, app, "目次", kind=None)
+        def page_text():
+            view = find(app, "説明")
+            words = view and a11y._ask(view, lambda a: a.get_text_iface(), None)
+            return words.get_text(0, words.get_character_count()) if words else ""
+        try:
+            wait(app, "the guide's contents page", lambda: "ペクル ヘルプ" in page_text())
+        except Fault:
+            raise Fault(f"the guide did not show its contents page: {page_text()[:200]!r}; windows "
+                        f"{[a11y.name(w) for w in a11y.children(app)]}")
+        if not find(app, "名前の一覧", "list"):
+            raise Fault("the name selection went away when the guide opened")
+        press(pc, app, "閉じる")
+        wait(app, "the guide to close", lambda: find(app, "説明") is None)
+        print("installed_visit: ヘルプ ▸ 目次 opened the installed guide beside the names, and it closed")
+
         pupil = choose_name(pc, app, lambda names: next(n for n in names if "先生" not in n))
         number = hub_number(app)
         results = os.path.join(classroom, "ペクル", "成績累積データ.dat")
