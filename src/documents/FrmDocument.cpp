@@ -26,12 +26,6 @@ namespace {
 
 const QString kTeacher = QStringLiteral("先生");
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = named(new QPushButton(text, parent), name);
-    b->setAutoDefault(true);
-    return b;
-}
-
 }  // namespace
 
 FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)

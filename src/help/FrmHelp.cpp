@@ -54,12 +54,6 @@ std::vector<Heading> headingsOf(const QString& html) {
     return out;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = named(new QPushButton(text, parent), name);
-    b->setAutoDefault(true);
-    return b;
-}
-
 }  // namespace
 
 GuideBrowser::GuideBrowser(QWidget* parent) : QTextBrowser(parent) {

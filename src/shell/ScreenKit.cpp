@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -14,6 +15,12 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Qt:
     auto* l = named(new QLabel(text, parent), name);
     l->setAlignment(alignment);
     return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
+    auto* b = named(new QPushButton(text, parent), name);
+    b->setAutoDefault(true);
+    return b;
 }
 
 void setPointSize(QWidget* w, double points, bool bold) {

@@ -15,6 +15,7 @@
 
 class QEvent;
 class QLabel;
+class QPushButton;
 class QProgressBar;
 
 namespace pekuru {
@@ -39,6 +40,8 @@ inline QRect scaledRect(double x, double y, double w, double h, double sx, doubl
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString(),
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
+// A push button that Enter presses when it has the focus, as Space does.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text);
 // `w`'s own face at `points`, bold or not.
 void setPointSize(QWidget* w, double points, bool bold = false);
 

@@ -121,12 +121,6 @@ void PhotoCropView::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = named(new QPushButton(text, parent), name);
-    b->setAutoDefault(true);
-    return b;
-}
-
 // What the file dialog offers: every format an image plugin reads, and HEIC, so that a phone's
 // photo can be picked and told why it cannot be used.
 QString photoFilter() {

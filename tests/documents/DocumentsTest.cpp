@@ -20,14 +20,6 @@ using namespace pekuru::test;
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // pdftotext gives an ideographic space as a plain one; the expectations are written with either.
 bool holds(const QString& text, const char* expected) {
     QString e = QString::fromUtf8(expected);
@@ -56,10 +48,10 @@ int colouredPixels(const QImage& page, const QRect& area, const std::function<bo
 
 QImage pageImage(const QString& pdf, const QString& dir, int page = 1) {
     const QString out = QDir(dir).filePath(QStringLiteral("page%1").arg(page));
-    const QString result =
-        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
-                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                         QString::number(page), QStringLiteral("-singlefile"), pdf, out});
+    const QString result = test::runProgram(
+        QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+                                     QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                     QString::number(page), QStringLiteral("-singlefile"), pdf, out});
     EXPECT_EQ(result, QString());
     return QImage(out + QStringLiteral(".png"));
 }
@@ -69,8 +61,9 @@ void keep(const QString& pdf, const QString& name) {
     const QString folder = qEnvironmentVariable("PEKURU_SCREENSHOTS");
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("70"), QStringLiteral("-png"),
-                                     QStringLiteral("-singlefile"), pdf, QDir(folder).filePath(name)});
+    test::runProgram(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QStringLiteral("70"), QStringLiteral("-png"),
+                      QStringLiteral("-singlefile"), pdf, QDir(folder).filePath(name)});
 }
 
 }  // namespace
@@ -141,16 +134,17 @@ TEST(Report, ThePrintedPageHoldsTheFiguresAndTheCharts) {
     const QString pdf = h.dir.filePath(QStringLiteral("report.pdf"));
     screen.printToPdf(pdf);
     keep(pdf, QStringLiteral("report-page"));
-    const QString text = run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const QString text =
+        test::runProgram(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     for (const char* expected :
          {"ペクル　成績表", "小３　さとう　たろう さん", "ひまわり教室", "2024年5月10日", "レベル1",
           "レベル２", "レベル３", "2回/16点", "3回/30点", "25秒 (2024年5月9日)", "50秒 (2024年4月29日)",
           "まだありません", "クリア", "目標 60秒"})
         EXPECT_TRUE(holds(text, expected)) << expected << "\n" << text.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("クリア")), 1);  // level 1 only
-    EXPECT_TRUE(
-        run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
+    EXPECT_TRUE(test::runProgram(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
 
     // As a picture: an upright page; level 1's chart (its upper third, on the right) has the blue
     // line of times and the orange bars of points; level 2's has neither.
@@ -183,8 +177,8 @@ TEST(Report, ATeacherMayPrintTheWholeRoster) {
     screen.printToPdf(pdf);
     keep(pdf, QStringLiteral("roster-page"));
     const QString text =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                          QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        test::runProgram(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                       QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     for (const char* expected : {"成績一覧", "やまだ先生", "さとう　たろう", "すずき　はなこ",
                                  "いとう　さくら", "3回", "25秒", "30点", "40秒", "★"})
         EXPECT_TRUE(holds(text, expected)) << expected << "\n" << text.toStdString();
@@ -209,8 +203,9 @@ TEST(Certificate, ThePageLiesOnItsSideWithTheNameLevelDateAndAttempt) {
     screen.printToPdf(pdf);
     keep(pdf, QStringLiteral("certificate-page"));
     // In drawing order: the name's widely set words stay on one line.
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                                           QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    const QString text = test::runProgram(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-raw"), pdf, QStringLiteral("-")});
     // 30 s against 60 s: 11 points, × 1.
     for (const char* expected : {"賞", "さとう　たろう　さん", "「レベル２」", "2024年5月10日", "タイム 30秒",
                                  "ポイント 11点", "ひまわり教室"})
@@ -230,7 +225,7 @@ TEST(Certificate, ThePageLiesOnItsSideWithTheNameLevelDateAndAttempt) {
     // A level cleared on a time-over: no "99999", the personal best instead.
     screen.setAttempt(Attempt{2, 1, kNoTime, true});
     screen.printToPdf(pdf);
-    const QString overText = run(
+    const QString overText = test::runProgram(
         QStringLiteral("pdftotext"),
         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-raw"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(holds(overText, "自己ベスト 25秒")) << overText.toStdString();

@@ -11,6 +11,7 @@
 #include "printing/frmPrint.h"
 #include "shell/ScreenManager.h"
 #include "support/Fakes.h"
+#include "support/TestSupport.h"
 #include "support/TestWorld.h"
 
 using namespace pekuru;
@@ -39,14 +40,6 @@ struct Sheet : test::TestWorld<ScreenManager> {
     }
 };
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // Dark pixels in a column (or row) of the page image between two page positions (0..10000).
 int darkInColumn(const QImage& img, double xPage, double y0, double y1) {
     const int x = std::clamp(int(std::lround(xPage / 10000 * (img.width() - 1))), 0, img.width() - 1);
@@ -69,16 +62,17 @@ TEST(PrintPdf, AQuestionSheetHasItsTextAndItsRules) {
     frmPrint screen(*s.ctx);
     screen.show();  // the layout runs when the screen shows
     const QString pdf = s.print(screen);
-    const QString text = run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const QString text =
+        test::runProgram(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     // The heading 四字熟語 stands in a narrow column and wraps after two characters.
     for (const char* expected : {"①", "②", "⑳", "意味", "四字\n熟語", "ひとつのことで二つのとくをすること",
                                  "一石二鳥(いっせきにちょう)"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
-    ASSERT_EQ(run(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
-                   QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
+    ASSERT_EQ(test::runProgram(QStringLiteral("pdftoppm"),
+                               {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
               QString());
     const QImage page(s.dir.filePath(QStringLiteral("page.png")));
     ASSERT_FALSE(page.isNull());
@@ -98,14 +92,15 @@ TEST(PrintPdf, AnAnswerSheetHasThreeColumns) {
     frmPrint screen(*s.ctx);
     screen.show();
     const QString pdf = s.print(screen);
-    ASSERT_EQ(run(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
-                   QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
+    ASSERT_EQ(test::runProgram(QStringLiteral("pdftoppm"),
+                               {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), pdf, s.dir.filePath(QStringLiteral("page"))}),
               QString());
     const QImage page(s.dir.filePath(QStringLiteral("page.png")));
     for (double x : {500.0, 6000.0}) EXPECT_GT(darkInColumn(page, x, 600, 9800), 95) << x;
     for (double x : {5000.0, 7000.0}) EXPECT_LT(darkInColumn(page, x, 600, 9800), 30) << x;
-    const QString text = run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const QString text =
+        test::runProgram(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("三日坊主(みっかぼうず)"))) << text.toStdString();
 }

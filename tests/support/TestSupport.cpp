@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStringEncoder>
 #include <stdexcept>
 
@@ -65,6 +66,14 @@ void Classroom::writeSoundList(const QString& text) {
 }
 void Classroom::writeRoster(const QString& text) {
     writeCp932(commonFile(QStringLiteral("生徒用名簿.txt")), text);
+}
+
+QString runProgram(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace pekuru::test

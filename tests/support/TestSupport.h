@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace pekuru::test {
@@ -10,6 +11,9 @@ namespace pekuru::test {
 void writeCp932(const QString& path, const QString& text, bool keepLineEnds = false);
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
+// Runs a program to its end (at most a minute) and gives what it wrote; on a failure, a text
+// "<program failed: …>" that no expectation matches.
+QString runProgram(const QString& program, const QStringList& args);
 
 // A classroom laid out as in real use: a common folder with the program folder "tiles" inside it
 // and 音フォルダ beside it, holding valid settings, a level table of four lines, a roster and a sound
