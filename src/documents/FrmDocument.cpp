@@ -18,15 +18,12 @@
 #include "records/HubViews.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
+#include "shell/Grades.h"
 #include "shell/ScreenKit.h"
 
 namespace pekuru {
 
-namespace {
-
-const QString kTeacher = QStringLiteral("先生");
-
-}  // namespace
+namespace {}  // namespace
 
 FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)
     : QWidget(parent), ctx_(context), kind_(kind) {
@@ -93,7 +90,7 @@ FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)
             ctx_.flow.certificateClosed();
     });
     // The roster's list is for a teacher only.
-    const bool teacher = report && ctx_.g.SeitoNamae.contains(kTeacher);
+    const bool teacher = report && isTeacherName(ctx_.g.SeitoNamae);
     Option1->setVisible(teacher);
     Option2->setVisible(teacher);
     resize(1024, 768);

@@ -16,6 +16,7 @@
 #include "records/HubViewPanel.h"
 #include "records/Ranking.h"
 #include "records/Results.h"
+#include "shell/Grades.h"
 
 namespace pekuru {
 
@@ -24,7 +25,6 @@ namespace {
 // The program's own words on this screen.
 const QString kBack = QStringLiteral("戻る(0)");
 const QString kPrint = QStringLiteral("印刷");
-const QString kTeacher = QStringLiteral("先生");
 const QString kBestTitle = QStringLiteral("ベスト成績"), kTodayTitle = QStringLiteral("本日の成績");
 const QString kPointsByAll = QStringLiteral("獲得ポイント（今まで順位）");
 const QString kPointsByToday = QStringLiteral("獲得ポイント（今日の順位）");
@@ -135,8 +135,8 @@ void seisekitime1::activate() {
     const int s = g.SeitoBangou;
     QPointer<seisekitime1> self(this);
 
-    Command24[1]->setVisible(g.SeitoNamae.contains(kTeacher));
-    Command24[3]->setVisible(g.SeitoNamae.contains(kTeacher));
+    Command24[1]->setVisible(isTeacherName(g.SeitoNamae));
+    Command24[3]->setVisible(isTeacherName(g.SeitoNamae));
     layoutControls();  // the name's room depends on the buttons beside it
     Label17->setText(minutesText(minutesSince(ctx_.clock.secondsSinceMidnight(), g.KaisiTime)));
     KeyReady = 0;

@@ -26,4 +26,8 @@ int GakunenFilterMatch(const QString& filter, int G);
 // The school year: the calendar year, one less before the month in which the year begins.
 Integer schoolYear(QDate today, const Variant& nendoTuki);
 
+// A name with "先生" in it is a teacher's: the hub offers the worksheets, the photos and the
+// whole roster's list to it.
+inline bool isTeacherName(const QString& name) { return name.contains(QStringLiteral("先生")); }
+
 }  // namespace pekuru
