@@ -27,7 +27,7 @@ QString resultLine(Long t) {
     return QStringLiteral("今の成績：%1秒").arg(t);
 }
 
-RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const AttemptOutcome& outcome) {
+RecordMessage recordMessage(const LevelTable& g, const Attempt& attempt, const AttemptOutcome& outcome) {
     if (attempt.JikanGire) return {QStringLiteral("時間切れ"), RecordCue::None};
     if (outcome.JikoBestFlag == 1 && outcome.SaikouFlag != 1)
         return {QStringLiteral("新記録おめでとう"), RecordCue::PersonalBest};

@@ -26,7 +26,7 @@ struct RecordMessage {
     QString text;  // empty: the message stays hidden
     RecordCue cue = RecordCue::None;
 };
-RecordMessage recordMessage(const hensuu1& g, const Attempt& attempt, const AttemptOutcome& outcome);
+RecordMessage recordMessage(const LevelTable& g, const Attempt& attempt, const AttemptOutcome& outcome);
 
 // The level is cleared on the figures of period A (this attempt included).
 bool levelCleared(const hensuu1& g, int level);

@@ -70,7 +70,9 @@ std::vector<Long> pairKeys(const std::vector<std::pair<Long, Long>>& pairs) {
 
 double titlePointSize(const QString& title) { return title.size() > 9 ? 20 : 24; }
 
-QString studentText(const hensuu1& g) { return g.SeitoGakunen + QLatin1Char(' ') + g.SeitoNamae.trimmed(); }
+QString studentText(const RosterTable& g) {
+    return g.SeitoGakunen + QLatin1Char(' ') + g.SeitoNamae.trimmed();
+}
 
 QString classroomText(const hensuu1& g) {
     return g.KyoutuuName + QLatin1Char(':') + QString::number(g.SeitoBangou);
@@ -94,7 +96,7 @@ QString todaysAttemptsText(Integer count) { return QStringLiteral("本日総回�
 
 QString startCaption(int level) { return QStringLiteral("ｽﾀｰﾄ(&%1)").arg(level); }
 
-QString goalText(const hensuu1& g, int level) {
+QString goalText(const LevelTable& g, int level) {
     const QString target = QStringLiteral("目標=%1秒").arg(g.GoukakuTime[level]);
     if (g.HituyouKaisuu[level] == 9999) return target + QStringLiteral(" --------");
     return target + QStringLiteral(" %1回/%2点(×%3)")
@@ -110,13 +112,13 @@ QString periodText(const hensuu1& g, int student, int level) {
         .arg(g.KikanPointA(student, level));
 }
 
-QString todayFigures(const hensuu1& g, int student, int level) {
+QString todayFigures(const Statistics& g, int student, int level) {
     const Single count = g.HonjituKaisuu(student, level);
     if (count == 0) return QStringLiteral("-----");
     return QStringLiteral("%1回/%2点").arg(singleText(count)).arg(g.HonjituPoint(student, level));
 }
 
-QString allFigures(const hensuu1& g, int student, int level) {
+QString allFigures(const Statistics& g, int student, int level) {
     if (g.RuikeiKaisuu(student, level) == 0) return QStringLiteral("------");
     return QStringLiteral("%1回/%2点").arg(g.RuikeiKaisuu(student, level)).arg(g.RuikeiPoint(student, level));
 }
@@ -129,13 +131,13 @@ Integer maxLevelClear(const hensuu1& g, int student) {
                : 0;
 }
 
-LineMark timeMark(const hensuu1& g, int level, Long time) {
+LineMark timeMark(const LevelTable& g, int level, Long time) {
     if (time <= g.GoukakuTime[level]) return LineMark::WithinGoal;
     if (time > g.SeigenTime[level]) return LineMark::OverLimit;
     return LineMark::None;
 }
 
-LineMark pointsMark(const hensuu1& g, int level, Long points) {
+LineMark pointsMark(const LevelTable& g, int level, Long points) {
     const Long goal = g.HituyouKaisuu[level];
     if (goal <= 0 || goal == 9999) return LineMark::None;  // 9999: the level sets no points goal
     if (points >= goal) return LineMark::GoalReached;

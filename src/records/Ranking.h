@@ -17,7 +17,7 @@ constexpr int kTodaysRecordsRead = 1000;  // today's attempts are looked for in 
 
 // Header.
 double titlePointSize(const QString& title);  // Label11: 20 for a title of more than 9 characters, else 24
-QString studentText(const hensuu1& g);        // Label12: "小４ さとう　たろう"
+QString studentText(const RosterTable& g);    // Label12: "小４ さとう　たろう"
 QString classroomText(const hensuu1& g);      // Label13: "ひまわり教室:2"
 int minutesSince(double secondsSinceMidnight, Long since);  // whole minutes, across midnight too
 QString minutesText(int minutes);                           // Label17: "起動後12分"
@@ -26,11 +26,11 @@ Integer todaysAttempts(const hensuu1& g,
 QString todaysAttemptsText(Integer count);  // Label18: "本日総回数＝4回"
 
 // Level rows.
-QString startCaption(int level);                                 // Command4: "ｽﾀｰﾄ(&2)"
-QString goalText(const hensuu1& g, int level);                   // Label7: "目標=60秒 5回/100点(×1.5)"
-QString periodText(const hensuu1& g, int student, int level);    // Label8: "最近7日=3回 / 33点"
-QString todayFigures(const hensuu1& g, int student, int level);  // Label14: "2回/22点" or "-----"
-QString allFigures(const hensuu1& g, int student, int level);    // Label15: "9回/99点" or "------"
+QString startCaption(int level);                               // Command4: "ｽﾀｰﾄ(&2)"
+QString goalText(const LevelTable& g, int level);              // Label7: "目標=60秒 5回/100点(×1.5)"
+QString periodText(const hensuu1& g, int student, int level);  // Label8: "最近7日=3回 / 33点"
+QString todayFigures(const Statistics& g, int student, int level);  // Label14: "2回/22点" or "-----"
+QString allFigures(const Statistics& g, int student, int level);    // Label15: "9回/99点" or "------"
 // MaxLevelClear: the last level's period-A goal is reached (points and attempts).
 Integer maxLevelClear(const hensuu1& g, int student);
 
@@ -38,8 +38,8 @@ Integer maxLevelClear(const hensuu1& g, int student);
 // colour alone). Time lines: at or under the target time GoukakuTime, or over the limit SeigenTime
 // (a time-over too). Points lines: the points threshold HituyouKaisuu reached, or half of it.
 enum class LineMark { None, WithinGoal, OverLimit, GoalReached, HalfwayToGoal };
-LineMark timeMark(const hensuu1& g, int level, Long time);
-LineMark pointsMark(const hensuu1& g, int level, Long points);
+LineMark timeMark(const LevelTable& g, int level, Long time);
+LineMark pointsMark(const LevelTable& g, int level, Long points);
 
 // The order of a ranking list: ListMode 1 (best times), or ListMode 2 with PointOrder 1 or 2.
 enum class RankingOrder { BestTime, AllPoints, TodayPoints };
