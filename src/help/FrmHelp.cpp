@@ -36,9 +36,7 @@ struct Heading {
     QString text;
     QString anchor;
 };
-std::vector<Heading> headingsOf(const QString& html) {
-    QTextDocument doc;
-    doc.setHtml(html);
+std::vector<Heading> headingsOf(const QTextDocument& doc) {
     std::vector<Heading> out;
     QString lastAnchor;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
@@ -191,8 +189,16 @@ void FrmHelp::buildContents() {
                 pages_ << page;
         }
     Tree1->clear();
+    // Each page is read once: its headings make the contents, its words are what the search looks
+    // through.
+    words_.clear();
+    titles_.clear();
     for (const QString& page : pages_) {
-        const std::vector<Heading> heads = headingsOf(readText(QDir(folder_).filePath(page)));
+        QTextDocument doc;
+        doc.setHtml(readText(QDir(folder_).filePath(page)));
+        const std::vector<Heading> heads = headingsOf(doc);
+        words_.insert(page, doc.toPlainText());
+        titles_.insert(page, heads.empty() ? page : heads.front().text);
         QTreeWidgetItem* top = nullptr;
         for (const Heading& h : heads) {
             const QString target = h.anchor.isEmpty() ? page : page + QLatin1Char('#') + h.anchor;
@@ -206,11 +212,6 @@ void FrmHelp::buildContents() {
         }
     }
     Tree1->expandAll();
-}
-
-QString FrmHelp::pageTitle(const QString& page) const {
-    const std::vector<Heading> heads = headingsOf(readText(QDir(folder_).filePath(page)));
-    return heads.empty() ? page : heads.front().text;
 }
 
 void FrmHelp::open(const QString& page) {
@@ -233,15 +234,13 @@ bool FrmHelp::search(const QString& text, bool backward) {
     for (qsizetype step = 1; step <= pages_.size(); ++step) {
         const qsizetype i = (at + (backward ? -step : step) % pages_.size() + pages_.size()) % pages_.size();
         const QString page = pages_[i];
-        QTextDocument doc;
-        doc.setHtml(readText(QDir(folder_).filePath(page)));
-        if (doc.find(text).isNull()) continue;
+        if (!words_.value(page).contains(text, Qt::CaseInsensitive)) continue;
         if (page != current) open(page);
         QTextCursor c = Browser1->textCursor();
         c.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
         Browser1->setTextCursor(c);
         if (Browser1->find(text, flags)) {
-            Label3->setText(QStringLiteral("「%1」: %2").arg(text, pageTitle(page)));
+            Label3->setText(QStringLiteral("「%1」: %2").arg(text, titles_.value(page)));
             return true;
         }
     }

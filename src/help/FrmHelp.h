@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -53,11 +54,12 @@ class FrmHelp : public QWidget {
   private:
     void buildContents();
     void layoutControls();
-    QString pageTitle(const QString& page) const;
 
     AppContext& ctx_;
     QString folder_;
     QStringList pages_;
+    QHash<QString, QString> words_;   // each page's text, for the search
+    QHash<QString, QString> titles_;  // each page's first heading
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
     QLineEdit* Text1 = nullptr;
     QTreeWidget* Tree1 = nullptr;

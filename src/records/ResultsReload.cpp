@@ -317,7 +317,6 @@ void Results::reload(const QByteArray& bytes, std::int64_t first, const QString&
     // Slots 1..got exist in every slot table (checked here, once); the loop fills them unchecked.
     const Slots slots{&g_.RecHiduke[got] - got, &g_.RecJikoku[got] - got, &g_.RecBangou[got] - got,
                       &g_.RecLevel[got] - got, &g_.RecTime[got] - got};
-    static_assert(std::is_same_v<decltype(g_.JikoBest), Table2D<Long>>);
     Q_ASSERT(std::size_t(g_.JikoBest.maxB()) + 1 == kRowLength);  // the loop's unchecked steps rely on it
     LevelRules rules[kMaxLevelIndex + 1];
     sums_.clear();

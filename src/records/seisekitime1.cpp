@@ -137,7 +137,6 @@ void seisekitime1::activate() {
 
     Command24[1]->setVisible(isTeacherName(g.SeitoNamae));
     Command24[3]->setVisible(isTeacherName(g.SeitoNamae));
-    layoutControls();  // the name's room depends on the buttons beside it
     Label17->setText(minutesText(minutesSince(ctx_.clock.secondsSinceMidnight(), g.KaisiTime)));
     KeyReady = 0;
     Command1->setEnabled(false);
@@ -165,7 +164,7 @@ void seisekitime1::activate() {
     Label12->setText(studentText(g));
     Label13->setText(classroomText(g));
     Label11->setText(g.ProgTitle);
-    layoutControls();  // the title's font size follows its length
+    layoutControls();  // the title's font size follows its length, the name's room the buttons beside it
 
     for (int i = 1; i <= n; ++i) {
         rows_[std::size_t(i)]->startButton()->setEnabled(true);

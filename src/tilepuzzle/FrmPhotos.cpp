@@ -346,12 +346,15 @@ void FrmPhotos::removeChosen() {
     List1->setFocus();
 }
 
+namespace {
+// Thumbnails are read once at the size a 3840 × 2160 window shows them; a smaller window only
+// draws them smaller, so that resizing the window reads no file.
+constexpr int kThumbnailSide = 96 * 4;
+}  // namespace
+
 void FrmPhotos::fillPictures() {
     List1->clear();
-    const double u = screenUnit(size());
-    const int side = int(96 * u);
-    List1->setIconSize(QSize(side, side));
-    List1->setGridSize(QSize(side + int(24 * u), side + int(40 * u)));
+    const int side = kThumbnailSide;
     const QDir folder(pictureFolder());
     for (const QString& name : usablePictures(絵ファイル一覧(pictureFolder()))) {
         QImageReader reader(folder.filePath(name));
@@ -383,7 +386,8 @@ void FrmPhotos::layoutControls() {
         grid->setSpacing(int(10 * u));
     }
     const int side = int(96 * u);
-    if (List1->iconSize().width() != side) fillPictures();
+    List1->setIconSize(QSize(side, side));
+    List1->setGridSize(QSize(side + int(24 * u), side + int(40 * u)));
 }
 
 }  // namespace pekuru
