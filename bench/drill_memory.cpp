@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Program program(clock, random, messages, screens, waiter);
     program.guardAgainstSecondCopies(instance);
-    SoundCues& sounds = program.playSoundsThrough({QStringLiteral(PEKURU_SOUND_MODULE_DIR)});
+    SoundCues& sounds = program.playSoundsThrough(
+        std::make_unique<LazyMediaCommands>(QStringList{QStringLiteral(PEKURU_SOUND_MODULE_DIR)}));
     hensuu1* state = &program.state();
 
     bool ok = false;

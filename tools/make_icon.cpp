@@ -2,10 +2,13 @@
 //
 // Draws the program's icon: a small picture (sky, sun, green hill, a red house) cut into 3 × 3
 // tiles on the program's teal background, with the middle tile lifted out of its place as if a
-// child were dragging it. Writes OUTDIR/pekuru.svg and OUTDIR/hicolor/NxN/apps/pekuru.png for the
-// usual sizes. Both come from the one description below, so the scalable icon and the bitmaps
-// always show the same thing.
+// child were dragging it. Writes OUTDIR/pekuru.svg, OUTDIR/hicolor/NxN/apps/pekuru.png for the
+// usual sizes, and OUTDIR/pekuru.ico, the Windows program's icon (the same bitmaps as PNG entries).
+// All come from the one description below, so the scalable icon and the bitmaps always show the
+// same thing.
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -163,6 +166,33 @@ QString svgIcon() {
     return s;
 }
 
+// A Windows icon file whose images are PNG streams (read by every Windows since Vista): the
+// ICONDIR header, one ICONDIRENTRY per image (a width or height of 256 is written as 0), then the
+// images, all little-endian.
+QByteArray icoFile(const QList<QByteArray>& pngs, const QList<int>& sizes) {
+    QByteArray out;
+    auto put16 = [&out](int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
+    auto put32 = [&](qint64 v) {
+        put16(int(v & 0xffff));
+        put16(int((v >> 16) & 0xffff));
+    };
+    put16(0);  // reserved
+    put16(1);  // an icon, not a cursor
+    put16(int(pngs.size()));
+    qint64 offset = 6 + 16 * pngs.size();
+    for (qsizetype i = 0; i < pngs.size(); ++i) {
+        const int side = sizes[i] >= 256 ? 0 : sizes[i];
+        out.append(char(side)).append(char(side)).append(char(0)).append(char(0));
+        put16(1);   // colour planes
+        put16(32);  // bits per pixel
+        put32(pngs[i].size());
+        put32(offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray& png : pngs) out.append(png);
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,18 +200,34 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: pekuru-make-icon OUTDIR\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    QCoreApplication app(argc, argv);  // the arguments as Unicode, on Windows too
+    const QString out = QCoreApplication::arguments().at(1);
     QFile svg(out + QStringLiteral("/pekuru.svg"));
     if (!QDir().mkpath(out) || !svg.open(QIODevice::WriteOnly) || svg.write(svgIcon().toUtf8()) < 0) {
         std::fprintf(stderr, "pekuru-make-icon: cannot write %s\n", qPrintable(svg.fileName()));
         return 1;
     }
+    QList<QByteArray> pngs;
+    QList<int> icoSizes;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = out + QStringLiteral("/hicolor/%1x%1/apps").arg(size);
-        if (!QDir().mkpath(dir) || !drawIcon(size).save(dir + QStringLiteral("/pekuru.png"))) {
+        const QImage icon = drawIcon(size);
+        if (!QDir().mkpath(dir) || !icon.save(dir + QStringLiteral("/pekuru.png"))) {
             std::fprintf(stderr, "pekuru-make-icon: cannot write %s\n", qPrintable(dir));
             return 1;
         }
+        if (size == 22 || size == 128) continue;  // not among Windows' icon sizes
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        icon.save(&buffer, "PNG");
+        pngs << png;
+        icoSizes << size;
+    }
+    QFile ico(out + QStringLiteral("/pekuru.ico"));
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(icoFile(pngs, icoSizes)) < 0) {
+        std::fprintf(stderr, "pekuru-make-icon: cannot write %s\n", qPrintable(ico.fileName()));
+        return 1;
     }
     return 0;
 }

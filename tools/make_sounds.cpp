@@ -6,9 +6,9 @@
 // fades at both ends so that nothing clicks. The output depends on nothing but this file: the same
 // program writes the same bytes on every run.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +17,8 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/Cp932.h"
+#include "platform/ProgramError.h"
 namespace {
 
 constexpr int kRate = 22050;
@@ -220,7 +222,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: pekuru-make-sounds <sound folder>\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QCoreApplication app(argc, argv);  // the arguments as Unicode, on Windows too
+    const QString folder = QCoreApplication::arguments().at(1);
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "pekuru-make-sounds: cannot make %s\n", argv[1]);
         return 1;
@@ -257,9 +260,13 @@ int main(int argc, char** argv) {
         for (const QString& value : section) list += QLatin1Char('"') + value + QStringLiteral("\"\r\n");
         list += QStringLiteral("\"*\"\r\n");
     }
-    QStringEncoder cp932("CP932");
-    const QByteArray bytes = cp932.encode(list);
-    if (cp932.hasError()) return 1;
+    QByteArray bytes;
+    try {
+        bytes = pekuru::cp932::encode(list, QStringLiteral("新音ファイル.txt"));
+    } catch (const pekuru::ProgramError& e) {
+        std::fprintf(stderr, "pekuru-make-sounds: %s\n", e.what());
+        return 1;
+    }
     if (!writeFile(folder + QStringLiteral("/新音ファイル.txt"), bytes)) return 1;
     std::printf("pekuru-make-sounds: %zu sounds and 新音ファイル.txt in %s\n", std::size(sounds),
                 qPrintable(folder));

@@ -5,6 +5,7 @@
 // Every line of the plain table is one row, its fields separated by ","; the output holds the same
 // rows scrambled with the program's key, CP932 with CR LF. Nothing is written unless every line can
 // be stored, and a failed run leaves any existing output file as it was.
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -103,8 +104,10 @@ int run(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+    // The arguments as Unicode: on Windows argv holds them in the ANSI code page, which may lack
+    // the table's Japanese file name.
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     try {
         return run(args);
     } catch (const Failure& f) {

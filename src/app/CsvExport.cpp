@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 
+#include "platform/FileNames.h"
 #include "platform/FreeFormatReader.h"
 #include "platform/ProgramError.h"
 #include "records/HubViews.h"
@@ -79,6 +80,15 @@ ExportRequest takeExportRequest(QStringList& arguments) {
             request.error = QStringLiteral("%1 の書き出し先が空です。").arg(kOption);
             return request;
         }
+        // The file's own name, not its folders ("C:" is a drive there): a teacher may well write
+        // the export into the classroom's share, which Windows computers use too.
+        const QString problem =
+            value == QStringLiteral("-") ? QString() : fileNameProblem(QFileInfo(value).fileName());
+        if (!problem.isEmpty()) {
+            request.error =
+                QStringLiteral("%1 の書き出し先『%2』には書き出せません。%3").arg(kOption, value, problem);
+            return request;
+        }
         request.wanted = true;
         request.output = value;
         --i;
@@ -128,9 +138,9 @@ QByteArray csvBytes(const hensuu1& g, const std::vector<SeisekiRec>& records,
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes) {
+std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes, Waiter& waiter) {
     // Never made here, as the program's own first look would make it: a missing file is reported.
-    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(-1, false);
+    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(-1, waiter, false);
     if (!r.ok() && r.status == RecordFile::Status::NotFound)
         throw ProgramError(ProgramError::FileNotFound,
                            QStringLiteral("成績ファイル『%1』がありません。設定.txt の 1 番目の値と "
@@ -191,7 +201,8 @@ std::map<int, QString> rosterNames(const hensuu1& g, QStringList& notes) {
     return names;
 }
 
-int runExport(const QString& programFolder, const QString& output, std::FILE* out, std::FILE* err) {
+int runExport(const QString& programFolder, const QString& output, std::FILE* out, std::FILE* err,
+              Waiter& waiter) {
     const auto say = [err](const QString& text) { std::fprintf(err, "%s\n", text.toUtf8().constData()); };
     try {
         auto g = std::make_unique<hensuu1>();
@@ -206,7 +217,7 @@ int runExport(const QString& programFolder, const QString& output, std::FILE* ou
         readLevelTable(*g, g->DataFolder + QStringLiteral("タイム回数データ.txt"));
 
         QStringList notes;
-        const std::vector<SeisekiRec> records = readAllRecords(sharedResultPath(*g), notes);
+        const std::vector<SeisekiRec> records = readAllRecords(sharedResultPath(*g), notes, waiter);
         const std::map<int, QString> names = rosterNames(*g, notes);
         const QByteArray bytes = csvBytes(*g, records, names);
         for (const QString& note : notes) say(QStringLiteral("注意: ") + note);

@@ -13,6 +13,8 @@
 
 namespace pekuru {
 
+class Waiter;
+
 // The teacher's export: every record of the shared result file as CSV for a spreadsheet (UTF-8
 // with a byte-order mark, CR LF, RFC 4180 quoting), run from the command line without a screen.
 
@@ -23,7 +25,8 @@ struct ExportRequest {
     QString error;   // a bad command line, in words for the user
 };
 // Finds "--export-csv OUT" (or "--export-csv=OUT") and removes it from `arguments`, so that the
-// rest (--folder) is read as for a normal start.
+// rest (--folder) is read as for a normal start. An OUT whose own name a Windows share would
+// refuse (fileNameProblem) is an error.
 ExportRequest takeExportRequest(QStringList& arguments);
 QString exportUsageText();
 
@@ -42,8 +45,8 @@ QByteArray csvBytes(const hensuu1& g, const std::vector<SeisekiRec>& records,
 // Reads every whole record of the shared result file. A missing file, a record that cannot be a
 // result (which record, which field) or a torn record at the end (reported in `notes`, left out,
 // as the program overwrites it with the next attempt) are told in Japanese; the errors throw
-// ProgramError.
-std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes);
+// ProgramError. While another copy's append bars the read (Windows), waits through `waiter`.
+std::vector<SeisekiRec> readAllRecords(const QString& path, QStringList& notes, Waiter& waiter);
 
 // The names of the roster file by student number, hidden rows too. A missing roster gives none
 // (and a note); a broken one throws ProgramError naming its line.
@@ -52,6 +55,7 @@ std::map<int, QString> rosterNames(const hensuu1& g, QStringList& notes);
 // The export as the command runs it: the settings of `programFolder` locate the data as the
 // program does, then the CSV goes to `output` through QSaveFile (no half file on failure) or to
 // `out` for "-". Messages go to `err`. Returns the exit status: 0, or 1 after a failure.
-int runExport(const QString& programFolder, const QString& output, std::FILE* out, std::FILE* err);
+int runExport(const QString& programFolder, const QString& output, std::FILE* out, std::FILE* err,
+              Waiter& waiter);
 
 }  // namespace pekuru

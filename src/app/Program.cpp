@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
 #include "app/ScreenRegistry.h"
-#include "platform/LazyMediaCommands.h"
+#include "platform/MediaCommands.h"
 #include "roster/namesel.h"
 #include "shell/Settings.h"
 #include "shell/SoundCues.h"
@@ -21,8 +21,9 @@ Program::Program(Clock& clock, Random& random, MessageService& messages, ScreenM
 // The screens go before the sounds, the statistics and the state they use.
 Program::~Program() { screens_.deleteAll(); }
 
-SoundCues& Program::playSoundsThrough(const QStringList& moduleFolders) {
-    media_ = std::make_unique<LazyMediaCommands>(moduleFolders);
+SoundCues& Program::playSoundsThrough(std::unique_ptr<MediaCommands> media) {
+    sounds_.reset();  // it plays through the output it replaces
+    media_ = std::move(media);
     sounds_ = std::make_unique<SoundCues>(*state_, *media_, context_.random);
     context_.cues = sounds_.get();
     return *sounds_;

@@ -11,7 +11,7 @@
 namespace pekuru {
 
 class CuePlayer;
-class LazyMediaCommands;
+class MediaCommands;
 class SingleInstance;
 class SoundCues;
 
@@ -32,9 +32,8 @@ class Program {
     ScreenManager& screens() { return screens_; }
     ScreenFlow& flow() { return flow_; }
 
-    // The sound cues, played through the sound module of the first of `moduleFolders` that has it
-    // (loaded with the first sound, not at start-up).
-    SoundCues& playSoundsThrough(const QStringList& moduleFolders);
+    // The sound cues, played through `media` (main gives the host's, makeHostMediaCommands).
+    SoundCues& playSoundsThrough(std::unique_ptr<MediaCommands> media);
     // Cues of the caller's own (a test writes them down).
     void useCues(CuePlayer& cues) { context_.cues = &cues; }
     // The name selection's load refuses a second copy of the program that this guards.
@@ -52,7 +51,7 @@ class Program {
     Results results_;
     ScreenFlow flow_;
     AppContext context_;
-    std::unique_ptr<LazyMediaCommands> media_;
+    std::unique_ptr<MediaCommands> media_;
     std::unique_ptr<SoundCues> sounds_;
 };
 

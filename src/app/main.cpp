@@ -4,18 +4,20 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 
 #include "app/CsvExport.h"
 #include "app/Program.h"
-#include "platform/LazyMediaCommands.h"
+#include "platform/HostConsole.h"
+#include "platform/HostFonts.h"
+#include "platform/HostMedia.h"
 #include "platform/PekuruApplication.h"
 #include "platform/SingleInstance.h"
 #include "platform/Waiter.h"
 #include "platform/WidgetMessageService.h"
 #include "shell/ScreenManager.h"
+#include "shell/ScreenScale.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
 
@@ -23,14 +25,15 @@ using namespace pekuru;
 
 namespace {
 
-bool asksForExport(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--export-csv", 12) == 0) return true;
+bool asksForExport(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (arguments[i].startsWith(QStringLiteral("--export-csv"))) return true;
     return false;
 }
 
 // The teacher's export runs without a screen: no widgets, so no display is needed.
 int exportMain(int argc, char** argv) {
+    connectHostConsole();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     const ExportRequest request = takeExportRequest(arguments);
@@ -41,7 +44,7 @@ int exportMain(int argc, char** argv) {
                      exportUsageText().toUtf8().constData());
         return 2;
     }
-    // The same classroom as the program would open: --folder, PEKURU_FOLDER, beside it, the user's own.
+    // The same classroom as the program would open, looked for in the same places.
     QString folder;
     try {
         folder = resolveProgramFolder(cl, QCoreApplication::applicationDirPath());
@@ -49,15 +52,16 @@ int exportMain(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
         return 1;
     }
-    return runExport(folder, request.output, stdout, stderr);
+    SystemClock clock;
+    EventLoopWaiter waiter(clock);
+    return runExport(folder, request.output, stdout, stderr, waiter);
 }
 
 // Help, the version and a wrong command line are answered before any application object is made,
 // so that they work without a display too.
-std::optional<int> answerWithoutScreen(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+std::optional<int> answerWithoutScreen(const QStringList& arguments) {
     const CommandLine cl = parseCommandLine(arguments, QString());
+    if (!cl.error.isEmpty() || cl.showHelp || cl.showVersion) connectHostConsole();
     if (!cl.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s%s", cl.error.toUtf8().constData(), usageText().toUtf8().constData(),
                      exportUsageText().toUtf8().constData());
@@ -77,13 +81,15 @@ std::optional<int> answerWithoutScreen(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (asksForExport(argc, argv)) return exportMain(argc, argv);
-    if (const std::optional<int> answered = answerWithoutScreen(argc, argv)) return *answered;
+    const QStringList arguments = hostArguments(argc, argv);
+    if (asksForExport(arguments)) return exportMain(argc, argv);
+    if (const std::optional<int> answered = answerWithoutScreen(arguments)) return *answered;
 
     PekuruApplication app(argc, argv);
     PekuruApplication::setApplicationName(QStringLiteral("pekuru"));
     PekuruApplication::setApplicationDisplayName(QStringLiteral("ペクル"));
     PekuruApplication::setApplicationVersion(QStringLiteral(PEKURU_VERSION));
+    useHostFonts(PekuruApplication::applicationDirPath(), kGothicFace, kMonoGothicFace);
 
     CommandLine cl =
         parseCommandLine(PekuruApplication::arguments(), PekuruApplication::applicationDirPath());
@@ -96,7 +102,7 @@ int main(int argc, char** argv) {
     else
         messages = std::make_unique<WidgetMessageService>();
     app.setMessageService(messages.get());
-    // Without --folder: PEKURU_FOLDER, the executable's folder, or the user's own classroom.
+    // The classroom: this host's places in this host's order (chooseProgramFolder).
     app.runGuarded(
         [&] { cl.programFolder = resolveProgramFolder(cl, PekuruApplication::applicationDirPath()); });
 
@@ -107,8 +113,8 @@ int main(int argc, char** argv) {
     EventLoopWaiter waiter(clock);
     Program program(clock, random, *messages, screens, waiter);
     program.guardAgainstSecondCopies(instance);
-    // Plays each cue to its end before the program goes on; loaded with the first sound.
-    program.playSoundsThrough(LazyMediaCommands::moduleFoldersFor(PekuruApplication::applicationDirPath()));
+    // Plays each cue to its end before the program goes on.
+    program.playSoundsThrough(makeHostMediaCommands(PekuruApplication::applicationDirPath()));
 
     bool refused = false;
     app.runGuarded([&] {

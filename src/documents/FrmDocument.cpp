@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "platform/FileNames.h"
 #include "records/FinishLogic.h"
 #include "records/HubViews.h"
 #include "records/Ranking.h"
@@ -135,7 +136,8 @@ void FrmDocument::refresh() {
         for (int l = 1; l <= g.LevelCount && l <= kMaxLevelIndex; ++l) names.push_back(g.LevelName[l]);
         Picture1->setDocument(rosterDocument(rosterReport(g), names, g.KyoutuuName, today, g.ProgTitle));
     } else {
-        const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(g), kViewRecordsRead);
+        const std::vector<SeisekiRec> records =
+            readNewestRecords(sharedResultPath(g), kViewRecordsRead, ctx_.waiter);
         Picture1->setDocument(reportDocument(studentReport(g, records, g.SeitoBangou, today), g.ProgTitle));
     }
     showPage(0);
@@ -156,9 +158,10 @@ void FrmDocument::showPage(int page) {
 QString FrmDocument::defaultFileName() const {
     const QString date = ctx_.clock.today().toString(QStringLiteral("yyyyMMdd"));
     QString who = ctx_.g.SeitoNamae.trimmed();
-    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\s]+"),
+    static const QRegularExpression blanks(QStringLiteral("\\s+"),
                                            QRegularExpression::UseUnicodePropertiesOption);
-    who.replace(unsafe, QStringLiteral("_"));
+    who.replace(blanks, QStringLiteral("_"));
+    who = usableFileName(who, QString());
     if (kind_ == Kind::Certificate) return QStringLiteral("賞状_%1_%2.pdf").arg(who, date);
     if (Option2->isChecked()) return QStringLiteral("成績一覧_%1.pdf").arg(date);
     return QStringLiteral("成績表_%1_%2.pdf").arg(who, date);
@@ -178,6 +181,13 @@ void FrmDocument::saveAsPdf() {
         QFileDialog::getSaveFileName(this, QStringLiteral("PDFに保存"),
                                      QDir(folder).filePath(defaultFileName()), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
+    // The dialog takes any name; a classroom share that Windows computers use takes fewer.
+    const QString problem = fileNameProblem(QFileInfo(path).fileName());
+    if (!problem.isEmpty()) {
+        Label3->setText(
+            QStringLiteral("『%1』には保存できません。%2").arg(QFileInfo(path).fileName(), problem));
+        return;
+    }
     printToPdf(path);
     Label3->setText(QFileInfo(path).exists() ? QStringLiteral("『%1』に保存しました。").arg(path)
                                              : QStringLiteral("『%1』に保存できませんでした。").arg(path));

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+#include <optional>
 
 namespace pekuru::cp932 {
 
@@ -12,6 +14,10 @@ QByteArray encode(const QString& text, const QString& file);
 
 // True when every character of `text` has a CP932 form.
 bool canEncode(const QString& text);
+
+// The CP932 bytes of `text`, or nothing when a character has no CP932 form (no exception: for a
+// caller that decides itself what such a character becomes).
+std::optional<QByteArray> tryEncode(QStringView text);
 
 // The first character of `text` that CP932 cannot hold, or an empty string.
 QString firstUnencodable(const QString& text);

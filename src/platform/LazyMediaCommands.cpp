@@ -5,7 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/HostMedia.h"
+
 namespace pekuru {
+
+std::unique_ptr<MediaCommands> makeHostMediaCommands(const QString& executableFolder) {
+    return std::make_unique<LazyMediaCommands>(LazyMediaCommands::moduleFoldersFor(executableFolder));
+}
 
 LazyMediaCommands::LazyMediaCommands(QStringList moduleFolders) : folders_(std::move(moduleFolders)) {}
 

@@ -7,7 +7,8 @@
 
 namespace pekuru {
 
-PekuruApplication::PekuruApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+PekuruApplication::PekuruApplication(int& argc, char** argv)
+    : QApplication(argc, argv), controlMap_(ControlMap::fromEnvironment()) {}
 
 bool PekuruApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <functional>
+#include <memory>
 
+#include "platform/ControlMap.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramError.h"
 
@@ -26,6 +28,8 @@ class PekuruApplication : public QApplication {
 
   private:
     MessageService* messages_ = nullptr;
+    // Kept only for drivers that ask for it (PEKURU_CONTROL_MAP).
+    std::unique_ptr<ControlMap> controlMap_;
 };
 
 }  // namespace pekuru

@@ -204,7 +204,8 @@ void HubViewPanel::fillRankingLists(RankingOrder order, const std::function<void
 void HubViewPanel::fillTodaysAttempts(const std::function<void()>& step) {
     clearLists(true);
     showLegend(Legend::Times);
-    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kTodaysRecordsRead);
+    const std::vector<SeisekiRec> records =
+        readNewestRecords(sharedResultPath(ctx_.g), kTodaysRecordsRead, ctx_.waiter);
     for (const AttemptLine& line :
          todaysAttemptLines(ctx_.g, records, ctx_.clock.today(), Combo1->currentText()))
         rows_[std::size_t(line.level)]->addLine(line.text, line.mark);
@@ -214,7 +215,8 @@ void HubViewPanel::fillTodaysAttempts(const std::function<void()>& step) {
 void HubViewPanel::fillAllAttempts(const std::function<void()>& step) {
     clearLists(false);
     showLegend(Legend::Times);
-    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    const std::vector<SeisekiRec> records =
+        readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead, ctx_.waiter);
     for (const AttemptLine& line : allAttemptLines(ctx_.g, records, Combo1->currentText()))
         rows_[std::size_t(line.level)]->addLine(line.text, line.mark);
     fitLists(step);
@@ -223,7 +225,8 @@ void HubViewPanel::fillAllAttempts(const std::function<void()>& step) {
 void HubViewPanel::fillStudentTable(const std::function<void()>& step) {
     clearLists(false);
     showLegend(Legend::StudentTimes);
-    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    const std::vector<SeisekiRec> records =
+        readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead, ctx_.waiter);
     for (const AttemptLine& line : studentAttemptLines(ctx_.g, records, ctx_.g.SeitoBangou))
         rows_[std::size_t(line.level)]->addLine(line.text, line.mark);
     for (std::size_t i = 1; i < rows_.size(); ++i)
@@ -236,7 +239,8 @@ void HubViewPanel::fillChart() {
     showLegend(Legend::None);
     const int level = chartLevel_->currentData().isValid() ? chartLevel_->currentData().toInt() : 1;
     if (level < 1 || level >= int(rows_.size())) return;
-    const std::vector<SeisekiRec> records = readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead);
+    const std::vector<SeisekiRec> records =
+        readNewestRecords(sharedResultPath(ctx_.g), kViewRecordsRead, ctx_.waiter);
     const int s = ctx_.g.SeitoBangou;
     std::vector<DayFigures> days;
     if (const auto range = chartDays(records, s, level, ctx_.clock.today(), kChartDays))

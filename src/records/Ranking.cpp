@@ -223,8 +223,8 @@ std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder 
     return lines;
 }
 
-std::vector<SeisekiRec> readNewestRecords(const QString& path, int count) {
-    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(count);
+std::vector<SeisekiRec> readNewestRecords(const QString& path, int count, Waiter& waiter) {
+    const ResultFile::Reading r = ResultFile(path, kSeisekiRecLength).newest(count, waiter);
     if (!r.ok() && r.failedAt == ResultFile::Step::Open)
         throw ProgramError(
             ProgramError::PathFileAccess,

@@ -10,6 +10,8 @@
 
 namespace pekuru {
 
+class Waiter;
+
 // The texts of the records hub, apart from its widgets: the header, the level rows, the ranking
 // lists and today's attempts lists.
 
@@ -66,7 +68,8 @@ std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder 
 
 // The newest `count` whole records of the shared result file, oldest first. A missing file is
 // created empty; a folder that cannot be reached ends the program with the run-time error report.
-std::vector<SeisekiRec> readNewestRecords(const QString& path, int count);
+// A read that another copy's append bars (Windows) waits through `waiter` and is read again.
+std::vector<SeisekiRec> readNewestRecords(const QString& path, int count, Waiter& waiter);
 
 // One line of today's attempts lists.
 struct AttemptLine {

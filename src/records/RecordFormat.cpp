@@ -1,10 +1,11 @@
 #include "records/RecordFormat.h"
 
-#include <QStringEncoder>
 #include <QtEndian>
 #include <bit>
 #include <cmath>
 #include <cstring>
+
+#include "platform/Cp932.h"
 
 namespace pekuru {
 
@@ -39,9 +40,7 @@ QByteArray fixedCp932(const QString& text, int width) {
     out.reserve(width);
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        QStringEncoder one("CP932", QStringEncoder::Flag::Stateless);
-        QByteArray ch = one.encode(QStringView(text).sliced(i, len));
-        if (one.hasError()) ch = QByteArray(1, ' ');
+        const QByteArray ch = cp932::tryEncode(QStringView(text).sliced(i, len)).value_or(QByteArray(1, ' '));
         if (out.size() + ch.size() > width) break;
         out += ch;
         i += len;

@@ -15,20 +15,26 @@ T failure(const RecordFile& file, RecordFile::Status status, ResultFile::Step st
 
 }  // namespace
 
-ResultFile::Reading ResultFile::newest(std::int64_t count, bool create) const {
+ResultFile::Reading ResultFile::newest(std::int64_t count, Waiter& waiter, bool create) const {
     RecordFile file;
     const RecordFile::Status opened = file.open(path_, create);
     if (opened != RecordFile::Status::Ok) return failure<Reading>(file, opened, Step::Open);
-    Reading reading;
-    reading.length = file.length();
-    if (reading.length < 0) return failure<Reading>(file, RecordFile::Status::Failed, Step::Length);
-    const std::int64_t n = reading.length / recordLength_;
-    reading.first = count >= 0 && n > count ? n - count + 1 : 1;
-    reading.records = n - reading.first + 1;
-    const RecordFile::Status read =
-        file.readAt((reading.first - 1) * recordLength_, reading.records * recordLength_, reading.bytes);
-    if (read != RecordFile::Status::Ok) return failure(file, read, Step::Read, std::move(reading));
-    return reading;
+    for (;;) {
+        Reading reading;
+        reading.length = file.length();
+        if (reading.length < 0) return failure<Reading>(file, RecordFile::Status::Failed, Step::Length);
+        const std::int64_t n = reading.length / recordLength_;
+        reading.first = count >= 0 && n > count ? n - count + 1 : 1;
+        reading.records = n - reading.first + 1;
+        const RecordFile::Status read =
+            file.readAt((reading.first - 1) * recordLength_, reading.records * recordLength_, reading.bytes);
+        if (read == RecordFile::Status::Busy) {
+            waiter.wait(1.0);  // another copy is appending; its record belongs to the newest
+            continue;
+        }
+        if (read != RecordFile::Status::Ok) return failure(file, read, Step::Read, std::move(reading));
+        return reading;
+    }
 }
 
 ResultFile::Outcome ResultFile::append(const QByteArray& record, Waiter& waiter) const {

@@ -40,7 +40,9 @@ class ResultFile {
     // The newest `count` whole records, or all of them when `count` is negative. A missing file is
     // made (empty), as the program's first look at its records makes it; with `create` false it is
     // NotFound instead. A read that ends before the file's length is a failure, never fewer records.
-    Reading newest(std::int64_t count, bool create = true) const;
+    // Where another copy's lock bars reads while it appends (Windows), waits one second through
+    // `waiter` (the screens stay responsive) and reads again, the newest records as they are then.
+    Reading newest(std::int64_t count, Waiter& waiter, bool create = true) const;
 
     // Appends `record` just after the last whole record (over a torn one that a crashed copy left),
     // under the lock; while another copy holds the lock, waits one second through `waiter` (the

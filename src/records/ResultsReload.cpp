@@ -120,7 +120,7 @@ QByteArray Results::readNewest(std::int64_t& first, QString& path) {
     const ResultFile file(path, kSeisekiRecLength);
     ResultFile::Reading r;
     for (;;) {
-        r = file.newest(kMaxRecordSlots);
+        r = file.newest(kMaxRecordSlots, waiter_);
         if (r.ok() || r.failedAt != ResultFile::Step::Open) break;
         if (r.status != RecordFile::Status::NotFound)
             endWithResultFileDiagnostic(QStringLiteral("成績ランダムファイル表示\n%1\n『%2』を開けません。")

@@ -44,6 +44,9 @@ const QString kMenuVersion = QStringLiteral("バージョン情報");
 QFont listFont(double points) {
     QFont mono(kMonoGothicFace);
     mono.setStyleHint(QFont::Monospace);
+    // The font's own widths: hinted to whole pixels (as Windows draws text), a blank and a kanji
+    // would no longer be exactly one to two, and the columns would drift a pixel apart.
+    mono.setHintingPreference(QFont::PreferNoHinting);
     mono.setPointSizeF(points);
     return mono;
 }

@@ -4,9 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
 
+#include "platform/HostFolders.h"
 #include "platform/ProgramError.h"
 #include "shell/Settings.h"
 
@@ -98,36 +98,47 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& execut
 }
 
 QString usageText() {
+    const HostFolders host = hostFolders(QString());
+    const QString order =
+        host.executableFolderFirst
+            ? QStringLiteral(
+                  "                実行ファイルのあるフォルダに設定.txt があれば、--folder があっても\n"
+                  "                そこを使います。なければ --folder の DIR、環境変数 PEKURU_FOLDER の\n"
+                  "                フォルダ、自分用の教室 (%1) の順にさがします。\n"
+                  "                自分用の教室は、はじめての起動のときに見本の教室から作ります。\n")
+            : QStringLiteral(
+                  "                省略すると、環境変数 PEKURU_FOLDER "
+                  "のフォルダ、実行ファイルのあるフォルダ\n"
+                  "                (設定.txt があるとき)、自分用の教室 (%1) の順に\n"
+                  "                "
+                  "さがします。自分用の教室は、はじめての起動のときに見本の教室から作ります。\n");
     return QStringLiteral(
-        "使い方: pekuru [--folder プログラムフォルダ]\n"
-        "  --folder DIR  DIR をプログラムフォルダとして使います (設定.txt のあるフォルダ)。\n"
-        "                省略すると、環境変数 PEKURU_FOLDER のフォルダ、実行ファイルのあるフォルダ\n"
-        "                (設定.txt があるとき)、自分用の教室 (~/.local/share/pekuru/ペクル) の順に\n"
-        "                さがします。自分用の教室は、はじめての起動のときに見本の教室から作ります。\n"
-        "  --version     版を表示します。\n"
-        "  --help        この説明を表示します。\n");
+               "使い方: pekuru [--folder プログラムフォルダ]\n"
+               "  --folder DIR  DIR をプログラムフォルダとして使います (設定.txt のあるフォルダ)。\n") +
+           order.arg(host.userClassroomInWords) +
+           QStringLiteral(
+               "  --version     版を表示します。\n"
+               "  --help        この説明を表示します。\n");
 }
 
 FolderSources hostFolderSources(const QString& executableFolder) {
+    const HostFolders host = hostFolders(executableFolder);
     FolderSources s;
     s.environmentFolder = qEnvironmentVariable("PEKURU_FOLDER");
     s.executableFolder = executableFolder;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.isEmpty()) s.userClassroom = data + QStringLiteral("/pekuru");
-    // The prefix the program was installed into comes first, so that a copy installed under
-    // /opt or a test prefix uses its own demo classroom; then the system's data folders.
-    s.demoClassrooms << QDir::cleanPath(executableFolder + QStringLiteral("/../share/pekuru/教室"));
-    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
-        const QString demo = QDir::cleanPath(dir + QStringLiteral("/pekuru/教室"));
-        if (!s.demoClassrooms.contains(demo)) s.demoClassrooms << demo;
-    }
+    s.userClassroom = host.userClassroom;
+    s.demoClassrooms = host.demoClassrooms;
+    s.executableFolderFirst = host.executableFolderFirst;
     return s;
 }
 
 FolderChoice chooseProgramFolder(const CommandLine& commandLine, const FolderSources& sources) {
+    const bool besideTheProgram = holdsSettings(sources.executableFolder);
+    if (sources.executableFolderFirst && besideTheProgram)
+        return {normaliseProgramFolder(sources.executableFolder)};
     if (commandLine.folderGiven) return {commandLine.programFolder};
     if (!sources.environmentFolder.isEmpty()) return {normaliseProgramFolder(sources.environmentFolder)};
-    if (holdsSettings(sources.executableFolder)) return {normaliseProgramFolder(sources.executableFolder)};
+    if (besideTheProgram) return {normaliseProgramFolder(sources.executableFolder)};
 
     const QString own = sources.userClassroom.isEmpty() ? QString() : programFolderIn(sources.userClassroom);
     if (holdsSettings(own)) return {normaliseProgramFolder(own)};

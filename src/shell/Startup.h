@@ -14,6 +14,7 @@ struct CommandLine {
     QString error;  // a bad command line, in words for the user
 };
 CommandLine parseCommandLine(const QStringList& arguments, const QString& executableFolder);
+// The usage, with this host's order of places and its per-user classroom.
 QString usageText();
 
 // The places a program folder can come from when the program starts. An installed copy started
@@ -22,9 +23,13 @@ QString usageText();
 struct FolderSources {
     QString environmentFolder;   // PEKURU_FOLDER, empty when unset
     QString executableFolder;    // where the program file lies
-    QString userClassroom;       // the per-user common folder, $XDG_DATA_HOME/pekuru
+    QString userClassroom;       // the per-user common folder: $XDG_DATA_HOME/pekuru or %LOCALAPPDATA%/pekuru
     QStringList demoClassrooms;  // installed demo classrooms (common folders), in order of preference
+    // The executable's folder, when it holds 設定.txt, comes before --folder (Windows, where a
+    // classroom's program folder holds its own copy of the program).
+    bool executableFolderFirst = false;
 };
+// This host's places (platform/HostFolders) and PEKURU_FOLDER.
 FolderSources hostFolderSources(const QString& executableFolder);
 
 // The program folder's own name inside a classroom (the folder that holds 設定.txt).
@@ -36,7 +41,8 @@ struct FolderChoice {
 };
 
 // Picks the program folder, in this order: --folder, PEKURU_FOLDER, the executable's folder when
-// it holds 設定.txt, the per-user classroom. The per-user classroom gets every file of the demo
+// it holds 設定.txt, the per-user classroom; with `executableFolderFirst`, the executable's folder
+// (with 設定.txt) before all of them. The per-user classroom gets every file of the demo
 // classroom that it lacks (the user's own files are never overwritten); 設定.txt comes last, so an
 // interrupted first start is completed on the next one. Throws ProgramError when there is no
 // classroom anywhere or a file cannot be copied.

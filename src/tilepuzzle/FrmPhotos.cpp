@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "platform/FileNames.h"
 #include "shell/ScreenScale.h"
 #include "tilepuzzle/PhotoImport.h"
 #include "tilepuzzle/PictureList.h"
@@ -302,8 +303,12 @@ void FrmPhotos::addShown() {
     const QString name = Text1->text().trimmed() + QStringLiteral(".jpg");
     const QString wanted = pictureNameFor(name);
     if (wanted != name) {
-        say(QStringLiteral("名前『%1』には使えない文字があります。「%2」のような名前にしてください。")
-                .arg(Text1->text(), wanted.chopped(4)),
+        // The file server's own rule when it has one to say; else the puzzle's (one dot only).
+        QString why =
+            Text1->text().trimmed().isEmpty() ? QStringLiteral("名前がありません。") : fileNameProblem(name);
+        if (why.isEmpty()) why = QStringLiteral("名前に「.」は使えません。");
+        say(QStringLiteral("名前『%1』は使えません。%2「%3」のような名前にしてください。")
+                .arg(Text1->text(), why, wanted.chopped(4)),
             true);
         Text1->setFocus();
         return;

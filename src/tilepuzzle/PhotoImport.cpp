@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 
+#include "platform/FileNames.h"
 #include "tilepuzzle/PictureList.h"
 
 namespace pekuru {
@@ -57,20 +58,24 @@ QRect movedSquare(const QRect& square, const QPoint& offset, const QSize& size) 
 }
 
 QString pictureNameFor(const QString& photoPath) {
-    QString base = QFileInfo(photoPath).completeBaseName().trimmed();
-    static const QString refused = QStringLiteral("\\/:*?\"<>|.");
-    for (QChar& c : base)
-        if (refused.contains(c) || c.unicode() < 0x20) c = QLatin1Char('_');
-    if (base.isEmpty()) base = QStringLiteral("写真");
+    // The name after the last folder separator, without its extension. Not QFileInfo: on Windows it
+    // would read a typed "5:30" as the drive "5:" and keep only "30".
+    const QString path = QDir::fromNativeSeparators(photoPath);
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    QString base = (dot > 0 ? fileName.left(dot) : dot == 0 ? QString() : fileName).trimmed();
+    base.replace(QLatin1Char('.'), QLatin1Char('_'));  // the puzzle lists names with one dot
     if (base.size() > 40) base.truncate(40);
-    return base + QStringLiteral(".jpg");
+    if (!base.isEmpty() && base.back().isHighSurrogate()) base.chop(1);
+    return usableFileName(base, QStringLiteral("写真")) + QStringLiteral(".jpg");
 }
 
 PhotoAdded addPhoto(const QString& pictureFolder, const QImage& image, const QRect& square,
                     const QString& name) {
     if (image.isNull()) return {QString(), QStringLiteral("絵がありません。")};
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || !name.endsWith(QStringLiteral(".jpg")))
-        return {QString(), QStringLiteral("名前『%1』は使えません。").arg(name)};
+    const QString problem = fileNameProblem(name);  // a separator among the rest: never another folder
+    if (!problem.isEmpty() || !name.endsWith(QStringLiteral(".jpg")))
+        return {QString(), QStringLiteral("名前『%1』は使えません。%2").arg(name, problem)};
     QDir folder(pictureFolder);
     if (!folder.exists() && !QDir().mkpath(pictureFolder))
         return {QString(), QStringLiteral("絵のフォルダ『%1』を作れません。").arg(pictureFolder)};
@@ -101,7 +106,8 @@ PhotoAdded addPhoto(const QString& pictureFolder, const QImage& image, const QRe
 }
 
 QString removePicture(const QString& pictureFolder, const QString& name) {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+    // Either separator would reach outside the folder on Windows.
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("名前『%1』は使えません。").arg(name);
     QFile f(QDir(pictureFolder).filePath(name));
     if (!f.exists()) return QString();  // already gone

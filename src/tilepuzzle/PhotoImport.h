@@ -25,8 +25,8 @@ QRect centredSquare(const QSize& size);
 // `square` moved by `offset` and kept inside an image of `size` (its side unchanged).
 QRect movedSquare(const QRect& square, const QPoint& offset, const QSize& size);
 
-// A file name the puzzle takes (".jpg"), made from a photo's own name: characters that a
-// classroom's file server refuses are replaced, the length is kept reasonable.
+// A file name the puzzle takes (".jpg"), made from a photo's own name: characters and names that a
+// classroom's file server refuses are replaced (usableFileName), the length is kept reasonable.
 QString pictureNameFor(const QString& photoPath);
 
 struct PhotoAdded {

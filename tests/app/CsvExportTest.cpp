@@ -7,8 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <vector>
 
 #include "app/CsvExport.h"
+#include "platform/Waiter.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "support/ErrorOf.h"
@@ -37,6 +39,12 @@ QByteArray recordBytes(const std::vector<SeisekiRec>& records) {
 
 QString sharedFile(const test::Classroom& c) { return c.programFile(QStringLiteral("成績累積データ.dat")); }
 
+// Waits that return at once, counted.
+struct CountedWaits : Waiter {
+    std::vector<double> waits;
+    void wait(double seconds) override { waits.push_back(seconds); }
+};
+
 // Runs the export into a string, as the command does.
 struct ExportRun {
     int status = -1;
@@ -46,7 +54,8 @@ ExportRun exportTo(const QString& programFolder, const QString& output) {
     ExportRun run;
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    run.status = runExport(programFolder, output, out, err);
+    CountedWaits waiter;
+    run.status = runExport(programFolder, output, out, err, waiter);
     for (auto [file, into] : {std::pair{out, &run.out}, std::pair{err, &run.err}}) {
         std::rewind(file);
         char buffer[4096];
@@ -114,10 +123,11 @@ TEST(CsvExport, TheResultFileIsReadWholeOrRefusedWithTheRecordNamed) {
     const QString path = dir.filePath(QStringLiteral("成績累積データ.dat"));
     const QDate day(2024, 5, 10);
     QStringList notes;
+    CountedWaits waiter;
     // More than the 20000 records the screens read: the export takes them all.
     std::vector<SeisekiRec> many(20005, rec(day, 3600, 1, 1, 50));
     test::writeBytes(path, recordBytes(many) + QByteArray(10, '\0'));
-    EXPECT_EQ(readAllRecords(path, notes).size(), 20005u);
+    EXPECT_EQ(readAllRecords(path, notes, waiter).size(), 20005u);
     ASSERT_EQ(notes.size(), 1);
     EXPECT_TRUE(notes[0].contains(QStringLiteral("最後の 10 バイト"))) << notes[0].toStdString();
 
@@ -143,7 +153,7 @@ TEST(CsvExport, TheResultFileIsReadWholeOrRefusedWithTheRecordNamed) {
     };
     for (const Case& c : cases) {
         test::writeBytes(path, recordBytes({rec(day, 3600, 1, 1, 50), rec(day, 3600, 1, 1, 50), c.bad}));
-        const ProgramError e = test::errorOf([&] { readAllRecords(path, notes); });
+        const ProgramError e = test::errorOf([&] { readAllRecords(path, notes, waiter); });
         EXPECT_TRUE(e.description().contains(QStringLiteral("3 番目の記録 (88 バイト目から)")))
             << e.description().toStdString();
         EXPECT_TRUE(e.description().contains(QString::fromUtf16(c.words))) << e.description().toStdString();
@@ -153,17 +163,27 @@ TEST(CsvExport, TheResultFileIsReadWholeOrRefusedWithTheRecordNamed) {
     test::writeBytes(path, recordBytes(std::vector<SeisekiRec>(3, rec(day, 3600, 1, 1, 50))));
     {
         const test::ShortReads cut(path, 100);
-        const ProgramError e = test::errorOf([&] { readAllRecords(path, notes); });
+        const ProgramError e = test::errorOf([&] { readAllRecords(path, notes, waiter); });
         EXPECT_EQ(e.number(), ProgramError::DeviceIo);
         EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
         EXPECT_TRUE(e.description().contains(QStringLiteral("132 バイトのはずが、100 バイトしか")))
             << e.description().toStdString();
         EXPECT_GT(cut.shortened(), 0);
     }
-    EXPECT_EQ(readAllRecords(path, notes).size(), 3u);  // the same file read whole
+    EXPECT_EQ(readAllRecords(path, notes, waiter).size(), 3u);  // the same file read whole
+    EXPECT_TRUE(waiter.waits.empty());
+
+    // Another copy's append bars the reads for a while, as Windows' locks do: the export waits a
+    // second at a time and then takes every record, never fewer.
+    {
+        const test::ShortReads locked(path, -1, 2);
+        EXPECT_EQ(readAllRecords(path, notes, waiter).size(), 3u);
+        EXPECT_EQ(waiter.waits, (std::vector<double>{1, 1}));
+        EXPECT_EQ(locked.refused(), 2);
+    }
 
     const ProgramError missing =
-        test::errorOf([&] { readAllRecords(dir.filePath(QStringLiteral("none.dat")), notes); });
+        test::errorOf([&] { readAllRecords(dir.filePath(QStringLiteral("none.dat")), notes, waiter); });
     EXPECT_EQ(missing.number(), ProgramError::FileNotFound);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.dat"))));  // never created here
 }
@@ -266,6 +286,12 @@ TEST(CsvExport, TheOptionIsTakenOutOfTheCommandLine) {
         {{"pekuru", "--export-csv", "--folder", "d"}, {}, false, "", true},
         {{"pekuru", "--export-csv="}, {}, false, "", true},
         {{"pekuru", "--export-csv=a", "--export-csv=b"}, {}, false, "", true},
+        // Names a Windows share refuses, whichever host writes them; folders may hold anything.
+        {{"pekuru", "--export-csv", "CON.csv"}, {}, false, "", true},
+        {{"pekuru", "--export-csv=成績:5月.csv"}, {}, false, "", true},
+        {{"pekuru", "--export-csv", "out/"}, {}, false, "", true},
+        {{"pekuru", "--export-csv", "成績."}, {}, false, "", true},
+        {{"pekuru", "--export-csv", "sub.d/成績 5月.csv"}, {"pekuru"}, true, "sub.d/成績 5月.csv", false},
     };
     for (const Case& c : cases) {
         QStringList args = c.in;
@@ -276,4 +302,8 @@ TEST(CsvExport, TheOptionIsTakenOutOfTheCommandLine) {
         EXPECT_EQ(r.output, c.output);
         EXPECT_EQ(args, c.rest);
     }
+    QStringList device{QStringLiteral("pekuru"), QStringLiteral("--export-csv"), QStringLiteral("nul.csv")};
+    const QString said = takeExportRequest(device).error;
+    EXPECT_TRUE(said.contains(QStringLiteral("『nul.csv』"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("装置の名前"))) << said.toStdString();
 }

@@ -20,12 +20,15 @@ using namespace pekuru::test;
 
 namespace {
 
-// pdftotext gives an ideographic space as a plain one; the expectations are written with either.
+// pdftotext gives an ideographic space as one or more plain ones, and may break a line between
+// two texts, as the glyphs' places on the page suggest (the Windows build's font metrics differ a
+// little); the expectations are written with either space, and any run of blanks is one.
+QString blanksAsOne(QString text) {
+    return text.replace(QChar(0x3000), QLatin1Char(' '))
+        .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
 bool holds(const QString& text, const char* expected) {
-    QString e = QString::fromUtf8(expected);
-    return QString(text)
-        .replace(QChar(0x3000), QLatin1Char(' '))
-        .contains(e.replace(QChar(0x3000), QLatin1Char(' ')));
+    return blanksAsOne(text).contains(blanksAsOne(QString::fromUtf8(expected)));
 }
 
 // Student 2 (さとう　たろう, 小３) on a classroom of target 60 s, 3 attempts and 30 points in 7 days:
@@ -71,7 +74,8 @@ void keep(const QString& pdf, const QString& name) {
 TEST(Report, TheFiguresAreTheHubsOwn) {
     Hub h(knownAttempts());
     h.results->回数求();
-    const StudentReport r = studentReport(*h.g, readNewestRecords(sharedResultPath(*h.g), 20000), 2, kToday);
+    const StudentReport r =
+        studentReport(*h.g, readNewestRecords(sharedResultPath(*h.g), 20000, h.wait), 2, kToday);
     EXPECT_EQ(r.name, QStringLiteral("さとう　たろう"));
     EXPECT_EQ(r.grade, QStringLiteral("小３"));
     EXPECT_EQ(r.classroom, QStringLiteral("ひまわり教室"));
@@ -191,6 +195,9 @@ TEST(Report, ATeacherMayPrintTheWholeRoster) {
     own.show();
     EXPECT_FALSE(own.findChild<QRadioButton*>(QStringLiteral("Option2"))->isVisible());
     EXPECT_EQ(own.defaultFileName(), QStringLiteral("成績表_さとう_たろう_20240510.pdf"));
+    // A name with characters that a classroom's Windows share refuses still gives a usable file name.
+    pupil.g->SeitoNamae = QStringLiteral("さとう:たろう?\t");
+    EXPECT_EQ(own.defaultFileName(), QStringLiteral("成績表_さとう_たろう__20240510.pdf"));
 }
 
 TEST(Certificate, ThePageLiesOnItsSideWithTheNameLevelDateAndAttempt) {

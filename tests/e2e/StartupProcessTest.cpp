@@ -14,7 +14,9 @@
 namespace {
 
 struct Program {
-    QTemporaryDir runtime;  // the session's runtime folder, where the instance lock lives
+    // The session's runtime folder, where the instance lock lives: XDG_RUNTIME_DIR on Linux, the
+    // user's temporary folder (TMP, TEMP) on Windows.
+    QTemporaryDir runtime;
     QProcess process;
 
     void start(const QString& folder) {
@@ -22,6 +24,8 @@ struct Program {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("PEKURU_UNATTENDED"), QStringLiteral("1"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("TMP"), runtime.path());
+        env.insert(QStringLiteral("TEMP"), runtime.path());
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(PEKURU_PROGRAM), {QStringLiteral("--folder"), folder});
         process.waitForStarted(10000);
@@ -31,6 +35,8 @@ struct Program {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("PEKURU_UNATTENDED"), QStringLiteral("1"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), other.runtime.path());
+        env.insert(QStringLiteral("TMP"), other.runtime.path());
+        env.insert(QStringLiteral("TEMP"), other.runtime.path());
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(PEKURU_PROGRAM), {QStringLiteral("--folder"), folder});
         process.waitForStarted(10000);

@@ -42,10 +42,7 @@ void settle() {
 
 TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     QTemporaryDir dir;
-    ASSERT_EQ(QProcess::execute(
-                  QStringLiteral("cp"),
-                  {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}),
-              0);
+    test::copyFolder(QStringLiteral(PEKURU_SOURCE_DIR "/data/sample"), dir.path());
     const QString programFolder = dir.path() + QStringLiteral("/教室/ペクル");
     FakeClock clock(QDate::currentDate(), 10 * 3600.0);
     MersenneRandom random(21);

@@ -1,9 +1,9 @@
 // Only one copy of the program runs on a program folder; a crashed copy does not block the next.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "platform/SingleInstance.h"
 
@@ -40,7 +40,7 @@ TEST(SingleInstance, SecondProcessIsRefusedAndAKilledOwnerFreesTheLock) {
     other.waitForFinished(10000);
 
     // The owner crashes: its lock file stays behind, but the next copy takes it over.
-    ::kill(pid_t(first.processId()), SIGKILL);
+    first.kill();
     first.waitForFinished(10000);
     EXPECT_EQ(startProbe(third, folder, locks.path()), QStringLiteral("held"));
     third.closeWriteChannel();
@@ -55,4 +55,30 @@ TEST(SingleInstance, SameProcessMayAskAgain) {
     EXPECT_TRUE(a.acquire());
     SingleInstance b(QStringLiteral("/x/tiles"), locks.path());
     EXPECT_FALSE(b.acquire());
+}
+
+// One program folder is one lock however its path is written: with a trailing separator, through
+// "..", and on Windows, whose names ignore case, in the host's separators and in another case.
+TEST(SingleInstance, EverySpellingOfOneFolderIsOneLock) {
+    QTemporaryDir locks, classroom;
+    const QString folder = classroom.filePath(QStringLiteral("ペクル"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SingleInstance held(folder, locks.path());
+    ASSERT_TRUE(held.acquire());
+    const bool windows = QDir::separator() == QLatin1Char('\\');
+    const struct {
+        QString spelling;
+        bool sameFolder;
+    } cases[] = {
+        {folder + QLatin1Char('/'), true},
+        {classroom.path() + QStringLiteral("/ペクル/../ペクル"), true},
+        {QDir::toNativeSeparators(folder), true},
+        {folder.toUpper(), windows},  // another folder where case counts
+        {classroom.filePath(QStringLiteral("ペクル2")), false},
+    };
+    for (const auto& c : cases) {
+        SingleInstance other(c.spelling, locks.path());
+        EXPECT_EQ(other.lockPath() == held.lockPath(), c.sameFolder) << c.spelling.toStdString();
+        EXPECT_EQ(other.acquire(), !c.sameFolder) << c.spelling.toStdString();
+    }
 }

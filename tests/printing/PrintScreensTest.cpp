@@ -29,6 +29,7 @@
 #include "support/Accessibility.h"
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
+#include "support/TestSupport.h"
 #include "support/TestWorld.h"
 #include "support/TextFit.h"
 
@@ -93,14 +94,13 @@ QString textOf(const LaidOutPage& page) {
 
 // What `program` writes to standard output; a failure to start or a non-zero exit fails the test.
 QString outputOf(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: " << p.readAllStandardError().toStdString()
-                      << p.readAllStandardOutput().toStdString();
+    const test::HostRun run = test::runHostProgram(program, arguments);
+    if (!run.ok()) {
+        ADD_FAILURE() << program.toStdString() << " failed: " << run.error.toStdString()
+                      << run.err.toStdString() << run.out.toStdString();
         return {};
     }
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return QString::fromUtf8(run.out);
 }
 
 QString pdfText(const QString& pdf) {
@@ -289,6 +289,16 @@ double darkShare(const QImage& page, const QRectF& area) {
     return double(dark) / (double(px.width()) * px.height());
 }
 
+// The job as a PDF: Qt's CUPS plugin sends one, Wine's spooler (the Windows program) sends
+// PostScript, which ghostscript turns into one for the checks.
+QString spooledPdf(const QString& output, const QString& dir) {
+    QFile job(output);
+    if (!job.open(QIODevice::ReadOnly) || !job.read(4).startsWith("%!PS")) return output;
+    const QString pdf = QDir(dir).filePath(QStringLiteral("spooled-from-postscript.pdf"));
+    outputOf(QStringLiteral("ps2pdf"), {output, pdf});
+    return pdf;
+}
+
 }  // namespace
 
 TEST(PrintCups, TheSheetGoesToTheDefaultQueueAsOneA4Page) {
@@ -306,18 +316,22 @@ TEST(PrintCups, TheSheetGoesToTheDefaultQueueAsOneA4Page) {
     EXPECT_EQ(cupsJobs("completed").size(), 1);
     EXPECT_EQ(cupsJobs("not-completed"), QStringList());
 
-    const QString info = outputOf(QStringLiteral("pdfinfo"), {output});
+    const QString pdf = spooledPdf(output, p.dir.path());
+    const QString info = outputOf(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
     EXPECT_TRUE(info.contains(
         QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
         << info.toStdString();
-    const QString printed = pdfText(output);
-    for (const QString& idiom : idioms) EXPECT_TRUE(printed.contains(idiom)) << idiom.toStdString();
+    // Qt's own PDF keeps the text; Wine's PostScript driver draws the Japanese glyphs as shapes,
+    // so the Windows program's page is checked by its pixels alone.
+    if (pdf == output) {
+        const QString printed = pdfText(pdf);
+        for (const QString& idiom : idioms) EXPECT_TRUE(printed.contains(idiom)) << idiom.toStdString();
+    }
 
     const QString stem = p.dir.filePath(QStringLiteral("spooled"));
-    outputOf(QStringLiteral("pdftoppm"),
-             {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-gray"), QStringLiteral("-png"),
-              QStringLiteral("-singlefile"), output, stem});
+    outputOf(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-gray"),
+                                          QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
     const QImage page(stem + QStringLiteral(".png"));
     ASSERT_FALSE(page.isNull());
     // The table's area holds text and rules; the margin above the heading stays white.

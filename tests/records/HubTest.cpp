@@ -261,12 +261,13 @@ TEST(HubTodaysAttempts, OnlyTheNewestThousandRecordsAreRead) {
         int records;
         int expected;
     } cases[] = {{0, 0}, {3, 3}, {1000, 1000}, {1003, 1000}};
+    test::NoWait wait;
     for (const Case& c : cases) {
         QByteArray bytes;
         for (int i = 1; i <= c.records; ++i) bytes += encode(rec(kToday, 10, 0, 0, 2, 1, i));
         bytes += QByteArray(20, 'x');  // a torn record at the end is not a record
         test::writeBytes(path, bytes);
-        const auto read = readNewestRecords(path, kTodaysRecordsRead);
+        const auto read = readNewestRecords(path, kTodaysRecordsRead, wait);
         ASSERT_EQ(int(read.size()), c.expected) << c.records;
         if (c.expected > 0) {
             EXPECT_EQ(read.front().time, c.records - c.expected + 1);
@@ -275,9 +276,10 @@ TEST(HubTodaysAttempts, OnlyTheNewestThousandRecordsAreRead) {
     }
     // A missing file is created empty, as the shared file always is.
     const QString missing = dir.filePath(QStringLiteral("new.dat"));
-    EXPECT_TRUE(readNewestRecords(missing, kTodaysRecordsRead).empty());
+    EXPECT_TRUE(readNewestRecords(missing, kTodaysRecordsRead, wait).empty());
     EXPECT_TRUE(QFile::exists(missing));
-    EXPECT_THROW(readNewestRecords(dir.filePath(QStringLiteral("no/such/folder/x.dat")), 10), ProgramError);
+    EXPECT_THROW(readNewestRecords(dir.filePath(QStringLiteral("no/such/folder/x.dat")), 10, wait),
+                 ProgramError);
 }
 
 // The lines are laid out by character widths: in the list's monospaced font every line of a list

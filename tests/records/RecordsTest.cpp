@@ -394,7 +394,7 @@ TEST(Loader, AReadCutShortEndsWithTheDiagnosticAndWritesNothing) {
         EXPECT_TRUE(e->text().contains(QStringLiteral("新しい記録 3 件 (132 バイト)")))
             << e->text().toStdString();
 
-        const ProgramError hub = test::errorOf([&] { (void)readNewestRecords(s.shared(), 20000); });
+        const ProgramError hub = test::errorOf([&] { (void)readNewestRecords(s.shared(), 20000, s.waiter); });
         EXPECT_EQ(hub.number(), ProgramError::DeviceIo);
         EXPECT_TRUE(hub.description().contains(s.shared())) << hub.description().toStdString();
         EXPECT_TRUE(hub.description().contains(QStringLiteral("新しい記録 3 件")))
@@ -406,7 +406,22 @@ TEST(Loader, AReadCutShortEndsWithTheDiagnosticAndWritesNothing) {
     // Read whole, the same file loads as it should.
     s.results->回数求();
     EXPECT_EQ(s.g->RecordSuu, 3);
-    EXPECT_EQ(readNewestRecords(s.shared(), 20000).size(), 3u);
+    EXPECT_EQ(readNewestRecords(s.shared(), 20000, s.waiter).size(), 3u);
+}
+
+// While another copy appends, Windows refuses reads of the file: the reload waits a second at a
+// time, as the append does, and then loads every record; it never ends the program for it.
+TEST(Loader, ReadsBarredByAnotherCopysAppendWaitAndLoadEveryRecord) {
+    Store s;
+    s.writeRecords({rec(s.today(), 1, 1, 30), rec(s.today(), 2, 1, 40), rec(s.today(), 3, 1, 50)});
+    {
+        const test::ShortReads locked(s.shared(), -1, 3);
+        ASSERT_NO_THROW(s.results->回数求());
+        EXPECT_EQ(locked.refused(), 3);
+    }
+    EXPECT_EQ(s.waiter.waits, (std::vector<double>{1, 1, 1}));
+    EXPECT_EQ(s.g->RecordSuu, 3);
+    EXPECT_EQ(s.g->RetryCount, 0);  // not the retries of a folder that cannot be reached
 }
 
 TEST(Loader, AnUnreachableFolderIsTriedFourTimesFiveSecondsApart) {

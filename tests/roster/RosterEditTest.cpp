@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QStringDecoder>
 #include <functional>
 #include <memory>
 
+#include "platform/Cp932.h"
 #include "roster/RosterEdit.h"
 #include "support/TestSupport.h"
 
@@ -40,10 +40,7 @@ struct Editing {
         room.writeRoster(roster);
     }
     QString path() const { return room.commonFile(QStringLiteral("生徒用名簿.txt")); }
-    QString file() const {
-        QStringDecoder d("CP932");
-        return d.decode(test::readBytes(path()));
-    }
+    QString file() const { return cp932::decode(test::readBytes(path()), path()); }
     RegistrationInputs boxes() { return registrationBoxes(readRosterForEditing(*g)); }
 };
 

@@ -1,6 +1,7 @@
 // Start-up: the folders, the code split and the level table.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <functional>
 #include <memory>
@@ -43,9 +44,37 @@ TEST(Folders, AnyOtherModeLooksOneFolderUpWithoutNormalising) {
 }
 
 TEST(Folders, ProgramFolderFromTheCommandLineIsAbsoluteWithoutTrailingSeparator) {
-    EXPECT_EQ(normaliseProgramFolder(QStringLiteral("/a/b/")), QStringLiteral("/a/b"));
-    EXPECT_TRUE(normaliseProgramFolder(QStringLiteral("rel/ペクル")).startsWith(QLatin1Char('/')));
+    // The current folder's drive ("C:") on Windows, nothing on POSIX.
+    const QString drive = QDir::currentPath().section(QLatin1Char('/'), 0, 0);
+    EXPECT_EQ(normaliseProgramFolder(QStringLiteral("/a/b/")), drive + QStringLiteral("/a/b"));
+    EXPECT_TRUE(normaliseProgramFolder(QStringLiteral("rel/ペクル")).startsWith(drive + QLatin1Char('/')));
     EXPECT_TRUE(normaliseProgramFolder(QStringLiteral("rel/ペクル")).endsWith(QStringLiteral("/rel/ペクル")));
+    EXPECT_TRUE(QDir::isAbsolutePath(normaliseProgramFolder(QStringLiteral("rel/ペクル"))));
+}
+
+// A classroom on a file server: the folders made from its network path stay on the server, the
+// common folder "..\" one step up, the program folder's name its last step.
+TEST(Folders, ANetworkProgramFolderGivesNetworkFolders) {
+    const QString program = QStringLiteral("//server/juku/教室/ペクル");
+    struct Case {
+        Variant mode;
+        QString kyoutuu, data, oto;
+    };
+    const Case cases[] = {
+        {Variant::number(0), QStringLiteral("//server/juku/教室/ペクル/../"),
+         QStringLiteral("//server/juku/教室/ペクル/../ペクル/"),
+         QStringLiteral("//server/juku/教室/ペクル/../音フォルダ/")},
+        {Variant::number(1), QStringLiteral("//server/juku/教室/ペクル/"),
+         QStringLiteral("//server/juku/教室/ペクル/"), QStringLiteral("//server/juku/教室/ペクル/")},
+    };
+    for (const Case& c : cases) {
+        const Folders f = resolveFolders(program, c.mode);
+        EXPECT_EQ(f.AppFolder, QStringLiteral("//server/juku/教室/ペクル/"));
+        EXPECT_EQ(f.KyoutuuFolder, c.kyoutuu);
+        EXPECT_EQ(f.DataFolder, c.data);
+        EXPECT_EQ(f.OtoFolder, c.oto);
+        EXPECT_EQ(f.ProgFolderName, QStringLiteral("ペクル"));
+    }
 }
 
 TEST(ClassroomCode, SplitsOnlyANonZeroLeadingNumber) {

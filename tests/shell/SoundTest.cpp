@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "platform/MediaCommands.h"
-#include "platform/MediaWave.h"
 #include "platform/ProgramError.h"
 #include "shell/Settings.h"
 #include "shell/SoundCues.h"
@@ -336,29 +335,6 @@ TEST(SoundFailure, AnAnswerCueWithoutASectionNeitherCountsNorResets) {
     EXPECT_EQ(l.g->OtoErrorCount, 3);
     const ProgramExit e = exitOf([&] { sounds.間違い音再生(); });
     EXPECT_TRUE(e.text().endsWith(mediaResultText(MediaNotWave)));
-}
-
-TEST(DemoClassroom, TheSoundListNamesAPlayableShortSoundForEveryCue) {
-    auto g = std::make_unique<hensuu1>();
-    g->OtoFolder = QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/教室/音フォルダ/");
-    音ファイル読込(*g);
-    QStringList files = {QStringLiteral("最高1"), QStringLiteral("合格")};
-    for (int c = 1; c <= kSoundCueCount; ++c) {
-        const int count = g->OtoList(c, kCueCountRow).toInt();
-        EXPECT_GE(count, 1) << soundCueName(c).toStdString();
-        for (int row = 1; row <= count; ++row) files << g->OtoList(c, row);
-    }
-    EXPECT_GE(g->OtoList(cue::Correct, kCueCountRow).toInt(), 2);  // two chimes take turns
-    for (const QString& name : files) {
-        SCOPED_TRACE(name.toStdString());
-        const WaveReading w = readWave(test::readBytes(g->OtoFolder + name + QStringLiteral(".wav")));
-        ASSERT_EQ(w.result, MediaOk) << w.problem.toStdString();
-        EXPECT_EQ(w.sound.sample, WaveSound::Sample::Int16);
-        EXPECT_EQ(w.sound.channels, 1);
-        EXPECT_TRUE(w.sound.sampleRate == 22050 || w.sound.sampleRate == 44100);
-        EXPECT_GE(w.sound.seconds(), 0.3);
-        EXPECT_LE(w.sound.seconds(), 2.0);
-    }
 }
 
 TEST(DemoClassroom, TheSoundsAreExactlyWhatTheToolMakes) {

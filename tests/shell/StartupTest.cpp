@@ -50,15 +50,20 @@ TEST(ProgramFolder, TheFirstPlaceThatAppliesWins) {
     const QString env = h.root.path() + QStringLiteral("/env/");
     struct Case {
         const char* what;
+        bool executableFolderFirst;  // Windows' order
         bool folderArgument, environment, settingsBesideExecutable;
         QString expected;
     };
     const Case cases[] = {
-        {"--folder beats everything", true, true, true, given},
-        {"PEKURU_FOLDER beats the executable's folder", false, true, true,
+        {"--folder beats everything", false, true, true, true, given},
+        {"PEKURU_FOLDER beats the executable's folder", false, false, true, true,
          h.root.path() + QStringLiteral("/env")},
-        {"the executable's folder when it holds 設定.txt", false, false, true, h.bin()},
-        {"else the per-user classroom", false, false, false, h.userProgram()},
+        {"the executable's folder when it holds 設定.txt", false, false, false, true, h.bin()},
+        {"else the per-user classroom", false, false, false, false, h.userProgram()},
+        {"Windows: the executable's folder with 設定.txt beats --folder", true, true, true, true, h.bin()},
+        {"Windows: without 設定.txt beside it, --folder", true, true, true, false, given},
+        {"Windows: then PEKURU_FOLDER", true, false, true, false, h.root.path() + QStringLiteral("/env")},
+        {"Windows: else the per-user classroom", true, false, false, false, h.userProgram()},
     };
     for (const Case& c : cases) {
         QFile::remove(h.bin() + QStringLiteral("/設定.txt"));
@@ -66,9 +71,57 @@ TEST(ProgramFolder, TheFirstPlaceThatAppliesWins) {
         QStringList args{QStringLiteral("pekuru")};
         if (c.folderArgument) args << QStringLiteral("--folder=") + given;
         FolderSources s = h.sources();
+        s.executableFolderFirst = c.executableFolderFirst;
         if (c.environment) s.environmentFolder = env;
         EXPECT_EQ(chooseProgramFolder(parseCommandLine(args, h.bin()), s).programFolder, c.expected)
             << c.what;
+    }
+}
+
+// This host's own places: the order, the per-user classroom under the user's data folder, the
+// demo classroom the package or installer puts beside the program, and the usage that names them.
+TEST(ProgramFolder, TheHostsPlacesAreTheOnesTheUsageNames) {
+    const QString exe = QStringLiteral("/opt/pekuru/bin");
+    const FolderSources s = hostFolderSources(exe);
+    const bool windows = QDir::separator() == QLatin1Char('\\');
+    EXPECT_EQ(s.executableFolderFirst, windows);
+    EXPECT_EQ(s.executableFolder, exe);
+    EXPECT_TRUE(s.userClassroom.endsWith(QStringLiteral("/pekuru"))) << s.userClassroom.toStdString();
+    ASSERT_FALSE(s.demoClassrooms.isEmpty());
+    EXPECT_EQ(s.demoClassrooms.front(), windows ? exe + QStringLiteral("/share/pekuru/教室")
+                                                : QStringLiteral("/opt/pekuru/share/pekuru/教室"));
+    const QString usage = usageText();
+    EXPECT_TRUE(usage.contains(windows ? QStringLiteral("%LOCALAPPDATA%\\pekuru\\ペクル")
+                                       : QStringLiteral("~/.local/share/pekuru/ペクル")))
+        << usage.toStdString();
+    // The usage says the order: the executable's folder first on Windows only.
+    EXPECT_EQ(usage.indexOf(QStringLiteral("実行ファイル")) < usage.indexOf(QStringLiteral("PEKURU_FOLDER")),
+              windows)
+        << usage.toStdString();
+}
+
+// A classroom on a file server, given by its network path (with either separator where the host
+// takes both), stays that path: the program folder and every folder made from it.
+TEST(ProgramFolder, ANetworkPathStaysANetworkPath) {
+    const bool windows = QDir::separator() == QLatin1Char('\\');
+    QStringList spellings{QStringLiteral("//server/juku/教室/ペクル"),
+                          QStringLiteral("//server/juku/教室/ペクル/")};
+    if (windows)  // elsewhere a backslash is part of a name
+        spellings << QStringLiteral("\\\\server\\juku\\教室\\ペクル")
+                  << QStringLiteral("\\\\server\\juku\\教室\\ペクル\\");
+    // POSIX reads a leading "//" as "/"; Windows as the server's share.
+    const QString expected =
+        windows ? QStringLiteral("//server/juku/教室/ペクル") : QStringLiteral("/server/juku/教室/ペクル");
+    for (const QString& spelling : spellings) {
+        SCOPED_TRACE(spelling.toStdString());
+        const CommandLine cl =
+            parseCommandLine({QStringLiteral("pekuru"), QStringLiteral("--folder"), spelling}, QString());
+        EXPECT_EQ(cl.programFolder, expected);
+        FolderSources s;
+        s.environmentFolder = spelling;
+        EXPECT_EQ(
+            chooseProgramFolder(parseCommandLine({QStringLiteral("pekuru")}, QString()), s).programFolder,
+            expected);
     }
 }
 

@@ -1,11 +1,19 @@
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
-#include <QStringEncoder>
+#include <QThread>
 #include <stdexcept>
+
+#include "platform/Cp932.h"
 
 namespace pekuru::test {
 
@@ -22,10 +30,10 @@ void writeCp932(const QString& path, const QString& text, bool keepLineEnds) {
     if (!keepLineEnds)
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    QStringEncoder enc("CP932");
-    const QByteArray bytes = enc.encode(t);
-    if (enc.hasError()) throw std::runtime_error("test text not in CP932");
-    writeBytes(path, bytes);
+    // The program's own conversion, which Windows has without ICU.
+    const std::optional<QByteArray> bytes = cp932::tryEncode(t);
+    if (!bytes) throw std::runtime_error("test text not in CP932");
+    writeBytes(path, *bytes);
 }
 
 QByteArray readBytes(const QString& path) {
@@ -68,12 +76,87 @@ void Classroom::writeRoster(const QString& text) {
     writeCp932(commonFile(QStringLiteral("生徒用名簿.txt")), text);
 }
 
-QString runProgram(const QString& program, const QStringList& args) {
+void copyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target)) throw std::runtime_error("cannot copy a test file");
+    }
+}
+
+namespace {
+
+// Under Wine a Windows program cannot start a Linux one: the suite's runner keeps a bridge that
+// does it (tests/windows/host-bridge.py) and names its folder in PEKURU_HOST_BRIDGE.
+HostRun runThroughBridge(const QString& bridge, const QString& program, const QStringList& args) {
+    static int serial = 0;
+    const QString id = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    const QString base = bridge + QLatin1Char('/') + id;
+    // The tools that ask the print spooler need to know which one: the test's own (with-cupsd.sh).
+    QJsonObject environment;
+    const QProcessEnvironment here = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : here.keys())
+        if (name.startsWith(QStringLiteral("CUPS_")) || name.startsWith(QStringLiteral("PEKURU_CUPS_")))
+            environment.insert(name, here.value(name));
+    QJsonObject request{{QStringLiteral("program"), program},
+                        {QStringLiteral("arguments"), QJsonArray::fromStringList(args)},
+                        {QStringLiteral("environment"), environment}};
+    writeBytes(base + QStringLiteral(".tmp"), QJsonDocument(request).toJson());
+    HostRun run;
+    if (!QFile::rename(base + QStringLiteral(".tmp"), base + QStringLiteral(".request"))) {
+        run.error = QStringLiteral("cannot hand the request to the bridge in ") + bridge;
+        return run;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    const QString answerPath = base + QStringLiteral(".answer");
+    while (!QFileInfo::exists(answerPath)) {
+        if (waited.elapsed() > 150000) {
+            run.error = QStringLiteral("the bridge in %1 did not answer within 150 s").arg(bridge);
+            return run;
+        }
+        QThread::msleep(20);
+    }
+    const QJsonObject answer = QJsonDocument::fromJson(readBytes(answerPath)).object();
+    QFile::remove(answerPath);
+    run.started = true;
+    run.exitCode = answer.value(QStringLiteral("exit")).toInt(-1);
+    run.out = QByteArray::fromBase64(answer.value(QStringLiteral("stdout")).toString().toLatin1());
+    run.err = QByteArray::fromBase64(answer.value(QStringLiteral("stderr")).toString().toLatin1());
+    return run;
+}
+
+}  // namespace
+
+HostRun runHostProgram(const QString& program, const QStringList& args) {
+    const QString bridge = qEnvironmentVariable("PEKURU_HOST_BRIDGE");
+    if (!bridge.isEmpty()) return runThroughBridge(bridge, program, args);
+    HostRun run;
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
+    if (!p.waitForStarted(60000)) {
+        run.error = p.errorString();
+        return run;
+    }
+    run.started = true;
+    if (!p.waitForFinished(120000)) {
+        run.error = QStringLiteral("did not end within 120 s");
+        p.kill();
+        p.waitForFinished();
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = p.readAllStandardOutput();
+    run.err = p.readAllStandardError();
+    return run;
+}
+
+QString runProgram(const QString& program, const QStringList& args) {
+    const HostRun run = runHostProgram(program, args);
+    if (!run.ok())
+        return QStringLiteral("<%1 failed: %2%3>").arg(program, run.error, QString::fromUtf8(run.err));
+    return QString::fromUtf8(run.out);
 }
 
 }  // namespace pekuru::test

@@ -11,8 +11,19 @@ namespace pekuru::test {
 void writeCp932(const QString& path, const QString& text, bool keepLineEnds = false);
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
-// Runs a program to its end (at most a minute) and gives what it wrote; on a failure, a text
-// "<program failed: …>" that no expectation matches.
+// Copies every file below `from` to the same place below `to`.
+void copyFolder(const QString& from, const QString& to);
+// A Linux tool run to its end (at most two minutes): from the Windows build under Wine through the
+// suite's bridge (PEKURU_HOST_BRIDGE), else as a process of its own.
+struct HostRun {
+    bool started = false;
+    int exitCode = -1;
+    QByteArray out, err;
+    QString error;  // why it did not start or end
+    bool ok() const { return started && error.isEmpty() && exitCode == 0; }
+};
+HostRun runHostProgram(const QString& program, const QStringList& args);
+// What the tool wrote; on a failure, a text "<program failed: …>" that no expectation matches.
 QString runProgram(const QString& program, const QStringList& args);
 
 // A classroom laid out as in real use: a common folder with the program folder "tiles" inside it

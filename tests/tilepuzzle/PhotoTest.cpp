@@ -110,14 +110,20 @@ TEST(Photos, APngAndATurnedJpegGoInUprightAndSquare) {
     EXPECT_EQ(usablePictures(絵ファイル一覧(f.pictures())), (QStringList{"portrait.jpg", "うみ.jpg"}));
 }
 
-TEST(Photos, WebPAndTiffPhotosAreReadThroughTheImagePlugins) {
+// Every host reads BMP, JPEG and PNG; the Linux build also reads what Debian's image format
+// plugins add (WebP, TIFF), which the Windows build does not ship.
+TEST(Photos, EveryPhotoFormatOfTheHostIsReadThroughQtsReaders) {
     Folder f;
-    for (const char* format : {"webp", "tiff"}) {
-        const QString path = f.dir.filePath(QStringLiteral("photo.") + QString::fromLatin1(format));
-        ASSERT_TRUE(bands({300, 200}, {Qt::magenta}, true).save(path, format)) << format;
+    QStringList formats = {QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("png")};
+    formats << QStringLiteral(PEKURU_PHOTO_PLUGIN_FORMATS).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& fmt : formats) {
+        const QByteArray format = fmt.toLatin1();
+        const QString path = f.dir.filePath(QStringLiteral("photo.") + fmt);
+        ASSERT_TRUE(bands({300, 200}, {Qt::magenta}, true).save(path, format.constData()))
+            << format.constData();
         const PhotoRead read = readPhoto(path);
-        EXPECT_TRUE(read.error.isEmpty()) << format << ": " << read.error.toStdString();
-        EXPECT_EQ(read.image.size(), QSize(300, 200)) << format;
+        EXPECT_TRUE(read.error.isEmpty()) << format.constData() << ": " << read.error.toStdString();
+        EXPECT_EQ(read.image.size(), QSize(300, 200)) << format.constData();
     }
 }
 
@@ -136,6 +142,11 @@ TEST(Photos, NamesThePuzzleTakesFromAnyPhotoName) {
     EXPECT_EQ(pictureNameFor(QStringLiteral("/x/ねこ:たま?.png")), QStringLiteral("ねこ_たま_.jpg"));
     EXPECT_EQ(pictureNameFor(QStringLiteral("/x/a.b.c.webp")), QStringLiteral("a_b_c.jpg"));
     EXPECT_EQ(pictureNameFor(QStringLiteral("/x/.png")), QStringLiteral("写真.jpg"));
+    // Names a Windows share refuses, which the classroom's other computers could never open.
+    EXPECT_EQ(pictureNameFor(QStringLiteral("/x/CON.png")), QStringLiteral("CON_.jpg"));
+    EXPECT_EQ(pictureNameFor(QStringLiteral("/x/nul.JPG")), QStringLiteral("nul_.jpg"));
+    EXPECT_EQ(pictureNameFor(QStringLiteral("/x/Com1.jpeg")), QStringLiteral("Com1_.jpg"));
+    EXPECT_EQ(pictureNameFor(QStringLiteral("/x/tab\there|.png")), QStringLiteral("tab_here_.jpg"));
     EXPECT_EQ(
         pictureNameFor(QStringLiteral("/x/") + QString(60, QLatin1Char('z')) + QStringLiteral(".png")).size(),
         44);
@@ -192,6 +203,12 @@ TEST(Photos, EveryRefusalSaysWhyAndLeavesNothingBehind) {
         {"a name the puzzle would not take",
          [&] { return addPhoto(f.pictures(), photo, photo.rect(), QStringLiteral("a.png")).error; },
          QStringLiteral("使えません")},
+        {"a device name, which a Windows share refuses",
+         [&] { return addPhoto(f.pictures(), photo, photo.rect(), QStringLiteral("aux.jpg")).error; },
+         QStringLiteral("装置の名前")},
+        {"a name through another folder",
+         [&] { return addPhoto(f.pictures(), photo, photo.rect(), QStringLiteral("..\\x.jpg")).error; },
+         QStringLiteral("「\\」")},
     };
     for (const Case& c : cases) {
         const QString said = c.attempt();
@@ -220,6 +237,7 @@ TEST(Photos, ARemovalRemovesOnlyThatPicture) {
     EXPECT_EQ(f.stored(), QStringList{"b.jpg"});
     EXPECT_EQ(removePicture(f.pictures(), QStringLiteral("a.jpg")), QString());  // already gone: fine
     EXPECT_FALSE(removePicture(f.pictures(), QStringLiteral("../b.jpg")).isEmpty());
+    EXPECT_FALSE(removePicture(f.pictures(), QStringLiteral("..\\b.jpg")).isEmpty());  // Windows' separator
     EXPECT_EQ(f.stored(), QStringList{"b.jpg"});
 }
 
@@ -290,6 +308,35 @@ TEST(PhotoScreen, PicksAddsShowsAndRemovesWithAConfirmation) {
     s.find<QPushButton>("Command6")->click();
     EXPECT_EQ(s.listed(), QStringList{"はなび2.jpg"});
     EXPECT_FALSE(QFile::exists(QDir(s.screen->pictureFolder()).filePath(QStringLiteral("はなび.jpg"))));
+}
+
+// A typed name that the classroom's file server would refuse is told in the screen, with a name
+// that would do, and nothing is stored.
+TEST(PhotoScreen, ANameTheFileServerRefusesIsToldAndNothingIsStored) {
+    PhotoScreen s;
+    const QString photo = s.dir.filePath(QStringLiteral("p.png"));
+    ASSERT_TRUE(bands({640, 480}, {Qt::blue, Qt::yellow}, true).save(photo));
+    s.screen->takePhotos({photo});
+    const struct {
+        const char* typed;
+        const char* says;
+        const char* instead;
+    } cases[] = {
+        {"CON", "装置の名前", "「CON_」"},    {"lpt1", "装置の名前", "「lpt1_」"},
+        {"5:30", "「:」", "「5_30」"},        {"a.b", "「.」", "「a_b」"},
+        {"", "名前がありません", "「写真」"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        s.find<QLineEdit>("Text1")->setText(QString::fromUtf8(c.typed));
+        s.find<QPushButton>("Command2")->click();
+        const QString said = s.screen->message();
+        EXPECT_TRUE(said.contains(QStringLiteral("『%1』は使えません").arg(QString::fromUtf8(c.typed))))
+            << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.instead))) << said.toStdString();
+        EXPECT_EQ(s.listed(), QStringList());
+    }
 }
 
 TEST(PhotoScreen, FitsEverySizeIsNamedAndTakesTheKeyboard) {

@@ -105,11 +105,11 @@ class Screen:
 class Program:
     """The program running as a process of its own on one computer."""
 
-    def __init__(self, computer, argv, env, stderr_path):
+    def __init__(self, computer, argv, env, stderr_path, cwd=None):
         self.computer, self.stderr_path = computer, stderr_path
         with open(stderr_path, "wb") as err:
             self.proc = subprocess.Popen(END_WITH_PARENT + argv, env=env, stdin=subprocess.DEVNULL,
-                                         stdout=subprocess.DEVNULL, stderr=err)
+                                         stdout=subprocess.DEVNULL, stderr=err, cwd=cwd)
         self.pid = self.proc.pid
         computer.programs.append(self)
 
@@ -239,8 +239,10 @@ class Computer:
         env.update({k: v for k, v in extra.items() if v is not None})
         return env
 
-    def start(self, argv, home, runtime, log_name, **extra):
-        return Program(self, argv, self.environment(home, runtime, **extra), self.path(log_name))
+    def start(self, argv, home, runtime, log_name, cwd=None, **extra):
+        """Starts `argv` from the folder `cwd` (this process's own when None), with the variables
+        `extra` added to the environment."""
+        return Program(self, argv, self.environment(home, runtime, **extra), self.path(log_name), cwd)
 
     # Real input, as the X server gets it from a mouse and a keyboard.
     def _sync(self):

@@ -1,0 +1,25 @@
+#include <QDir>
+#include <QStandardPaths>
+
+#include "platform/HostFolders.h"
+
+namespace pekuru {
+
+HostFolders hostFolders(const QString& executableFolder) {
+    HostFolders h;
+    h.executableFolderFirst = false;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty()) h.userClassroom = data + QStringLiteral("/pekuru");
+    // The prefix the program was installed into comes first, so that a copy installed under
+    // /opt or a test prefix uses its own demo classroom; then the system's data folders.
+    if (!executableFolder.isEmpty())
+        h.demoClassrooms << QDir::cleanPath(executableFolder + QStringLiteral("/../share/pekuru/教室"));
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString demo = QDir::cleanPath(dir + QStringLiteral("/pekuru/教室"));
+        if (!h.demoClassrooms.contains(demo)) h.demoClassrooms << demo;
+    }
+    h.userClassroomInWords = QStringLiteral("~/.local/share/pekuru/ペクル");
+    return h;
+}
+
+}  // namespace pekuru

@@ -1,0 +1,21 @@
+#include <QStandardPaths>
+
+#include "platform/HostFolders.h"
+
+namespace pekuru {
+
+HostFolders hostFolders(const QString& executableFolder) {
+    HostFolders h;
+    h.executableFolderFirst = true;
+    // GenericDataLocation is the user's %LOCALAPPDATA%: the classroom stays on this computer and
+    // out of a roaming profile, which would carry a growing result file to every logon.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty()) h.userClassroom = data + QStringLiteral("/pekuru");
+    // The installer puts the demo classroom beside the program: <folder of pekuru.exe>\share\pekuru\教室.
+    if (!executableFolder.isEmpty())
+        h.demoClassrooms << executableFolder + QStringLiteral("/share/pekuru/教室");
+    h.userClassroomInWords = QStringLiteral("%LOCALAPPDATA%\\pekuru\\ペクル");
+    return h;
+}
+
+}  // namespace pekuru
