@@ -151,10 +151,12 @@ export PEKURU_WINDOWS_QT=$qt
 # every test program: all of them Windows programs, started under Wine by this wrapper.
 emulator=$root/tests/windows/wine-run.sh
 log "configuring ペクル for Windows in build-windows/"
+# Qt's own toolchain file finds the Windows Qt (and the host Qt's tools) and loads ours for the
+# compilers; it is told where ours is, since the cache may have been filled from another checkout.
 cmake -G Ninja -S "$root" -B "$out" \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" -DPEKURU_BUILD_PICTURE_MAKER=ON >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
+    -DPEKURU_LINUX_BUILD="$root/build" -DPEKURU_BUILD_PICTURE_MAKER=ON >/dev/null
 log "building"
 cmake --build "$out" --parallel "$(nproc)"
 

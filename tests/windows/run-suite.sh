@@ -10,6 +10,11 @@ build=$(readlink -f "${1:?usage: run-suite.sh BUILD_DIR [CTEST_ARGUMENTS...]}")
 shift
 here=$(dirname "$(readlink -f "$0")")
 
+# The Windows Qt the build was made with, from its cache (scripts/build-windows.sh knows where).
+export PEKURU_WINDOWS_QT=${PEKURU_WINDOWS_QT:-$("$here/../../scripts/build-windows.sh" qt-path)}
+[[ -f $PEKURU_WINDOWS_QT/.complete ]] ||
+    { echo "run-suite: no Windows Qt at $PEKURU_WINDOWS_QT: run scripts/build-windows.sh first" >&2; exit 1; }
+
 base=$(mktemp -d /tmp/pekuru-winsuite.XXXXXXXXXX)
 pids=()
 cleanup() {
