@@ -15,30 +15,15 @@
 
 #include "platform/ProgramError.h"
 #include "platform/RecordFile.h"
+#include "records/AppendHelperProcess.h"
 #include "records/RecordFormat.h"
 #include "records/Results.h"
 #include "support/Fakes.h"
 
 using namespace pekuru;
+using namespace pekuru::test;
 
 namespace {
-
-constexpr int kProcessTimeoutMs = 180000;  // far beyond what any of these runs needs
-
-QString sharedFile(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("成績累積データ.dat")); }
-QString homeFile(const QTemporaryDir& dir) {
-    return dir.filePath(QStringLiteral("成績累積データ家庭用.dat"));
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void startHelper(QProcess& p, const QStringList& args) {
-    p.setProcessChannelMode(QProcess::SeparateChannels);
-    p.start(QStringLiteral(PEKURU_APPEND_HELPER), args);
-}
 
 // Reads lines until one starts with `prefix`; returns it, or an empty text when the process ends
 // or stays silent first.
@@ -50,17 +35,6 @@ QString waitForLine(QProcess& p, const QString& prefix) {
         }
         if (!p.waitForReadyRead(kProcessTimeoutMs)) return QString();
     }
-}
-
-// Waits for the end and says whether it was a clean exit 0; the helper's diagnostic otherwise.
-::testing::AssertionResult endedCleanly(QProcess& p) {
-    if (!p.waitForFinished(kProcessTimeoutMs)) return ::testing::AssertionFailure() << "did not finish";
-    if (p.exitStatus() != QProcess::NormalExit) return ::testing::AssertionFailure() << "crashed";
-    if (p.exitCode() != 0) {
-        return ::testing::AssertionFailure()
-               << "exit " << p.exitCode() << ": " << p.readAllStandardError().toStdString();
-    }
-    return ::testing::AssertionSuccess();
 }
 
 int ticksOf(const QString& line) { return line.section(QLatin1Char(' '), 1).toInt(); }

@@ -12,41 +12,13 @@
 #include <QTemporaryDir>
 
 #include "platform/RecordFile.h"
+#include "records/AppendHelperProcess.h"
 #include "records/RecordFormat.h"
 
 using namespace pekuru;
+using namespace pekuru::test;
 
-namespace {
-
-constexpr int kProcessTimeoutMs = 180000;  // far beyond what any of these runs needs
-
-QString sharedFile(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("成績累積データ.dat")); }
-QString homeFile(const QTemporaryDir& dir) {
-    return dir.filePath(QStringLiteral("成績累積データ家庭用.dat"));
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void startHelper(QProcess& p, const QStringList& args) {
-    p.setProcessChannelMode(QProcess::SeparateChannels);
-    p.start(QStringLiteral(PEKURU_APPEND_HELPER), args);
-}
-
-// Waits for the end and says whether it was a clean exit 0; the helper's diagnostic otherwise.
-::testing::AssertionResult endedCleanly(QProcess& p) {
-    if (!p.waitForFinished(kProcessTimeoutMs)) return ::testing::AssertionFailure() << "did not finish";
-    if (p.exitStatus() != QProcess::NormalExit) return ::testing::AssertionFailure() << "crashed";
-    if (p.exitCode() != 0) {
-        return ::testing::AssertionFailure()
-               << "exit " << p.exitCode() << ": " << p.readAllStandardError().toStdString();
-    }
-    return ::testing::AssertionSuccess();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 namespace {
 
