@@ -352,3 +352,21 @@ class Computer:
 
     def __exit__(self, kind, value, tb):
         self.close(failed=kind is not None)
+
+
+def check_recorded_together(new):
+    """Two attempts finished within the same second were recorded close together. A drill ends at
+    its clock's next one-second tick after the last O.K. and its cue, and the two clocks tick out of
+    step: the records may lie a little more than a second apart."""
+    if abs(new[0].time - new[1].time).total_seconds() > 3:
+        raise Fault(f"the two attempts were recorded more than three seconds apart: {new}")
+
+
+def check_hubs_show_each_other(a, b):
+    """Each computer's hub counts today's points of the pupil who played on the other one."""
+    for me, other in ((a, b), (b, a)):
+        shown = me["hub"].get(other["pupil"], (None,))[0]
+        if shown != other["points"]:
+            raise Fault(f"{me['name']}'s hub shows {shown} points today for {other['pupil']}, "
+                        f"who earned {other['points']} on {other['name']}; the hub: {me['hub']}")
+

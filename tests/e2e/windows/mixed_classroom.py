@@ -30,7 +30,8 @@ sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, HERE)
 sys.path.insert(0, DESKTOP)
 import wine  # noqa: E402
-from desktop import HOME_RECORD, RECORD, Fault, read_records, stop_on_sigterm  # noqa: E402
+from desktop import (HOME_RECORD, RECORD, Fault, check_hubs_show_each_other, check_recorded_together,  # noqa: E402
+                     read_records, stop_on_sigterm)
 
 SAMPLE = os.path.join(HERE, "..", "..", "..", "data", "sample")
 NAMES = ("linux", "windows")
@@ -252,15 +253,8 @@ def check(a, b, files, before):
             raise Fault(f"the new records in {os.path.basename(path)}, {new}, are not dated today")
         check_texts(path, length, at, len(before[path]))
         print(f"mixed_classroom: {os.path.basename(path)} holds both new records: {new}")
-        # A drill ends at its clock's next one-second tick after the last O.K. and its cue, and the
-        # two clocks tick out of step: the records may lie a little more than a second apart.
-        if abs(new[0].time - new[1].time).total_seconds() > 3:
-            raise Fault(f"the two attempts were recorded more than three seconds apart: {new}")
-    for me, other in ((a, b), (b, a)):
-        shown = me["hub"].get(other["pupil"], (None,))[0]
-        if shown != other["points"]:
-            raise Fault(f"the {me['name']} computer's hub shows {shown} points today for {other['pupil']}, who earned "
-                        f"{other['points']} on the {other['name']} computer; the hub: {me['hub']}")
+        check_recorded_together(new)
+    check_hubs_show_each_other(a, b)
 
 
 if __name__ == "__main__":
