@@ -24,10 +24,6 @@ namespace {
 
 const QDate kToday(2024, 6, 14);
 
-struct NoWait : Waiter {
-    void wait(double) override {}
-};
-
 // A classroom's file: about 30 students on levels 1 to 3, attempts spread over the last 60 days,
 // mostly a little above or below the target time, now and then a time-over.
 QString makeFile(const QString& folder, int records) {
@@ -83,7 +79,7 @@ Files& files() {
 struct Program {
     std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
     FakeClock clock{kToday, 10 * 3600.0};
-    NoWait waiter;
+    test::NoWait waiter;
     std::unique_ptr<Results> results;
 
     Program() {

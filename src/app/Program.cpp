@@ -16,6 +16,7 @@ Program::Program(Clock& clock, Random& random, MessageService& messages, ScreenM
       flow_(*state_, screens, results_),
       context_{*state_, clock, random, messages, flow_, screens, waiter, &results_} {
     screens_.setContext(&context_);
+    registerScreens(screens_);
 }
 
 // The screens go before the sounds, the statistics and the state they use.
@@ -32,7 +33,6 @@ SoundCues& Program::playSoundsThrough(std::unique_ptr<MediaCommands> media) {
 void Program::load(const QString& programFolder) {
     state_->HaikeiColor = 0x808000;
     設定読込(*state_, programFolder);
-    registerScreens(screens_);
 }
 
 bool Program::start() {

@@ -21,6 +21,7 @@ class SoundCues;
 // written-down cues where they need them.
 class Program {
   public:
+    // Every screen of the program is registered with `screens` from the start.
     Program(Clock& clock, Random& random, MessageService& messages, ScreenManager& screens, Waiter& waiter);
     ~Program();
     Program(const Program&) = delete;
@@ -39,7 +40,7 @@ class Program {
     // The name selection's load refuses a second copy of the program that this guards.
     void guardAgainstSecondCopies(SingleInstance& instance) { context_.instance = &instance; }
 
-    // Reads the classroom's settings from its program folder and registers every screen.
+    // Reads the classroom's settings from its program folder.
     void load(const QString& programFolder);
     // Loads and shows the first screen, the name selection. False when its load refuses to run
     // (another copy of the program runs): nothing is shown then.

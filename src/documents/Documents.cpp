@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "records/DayChart.h"
-#include "shell/ScreenScale.h"
+#include "records/DayChartDrawing.h"
+#include "shell/FontFaces.h"
 
 namespace pekuru {
 

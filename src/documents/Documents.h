@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "documents/Report.h"
-#include "printing/PrintPath.h"
+#include "printing/PaperDocument.h"
 
 namespace pekuru {
 

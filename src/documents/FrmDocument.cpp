@@ -24,8 +24,6 @@
 
 namespace pekuru {
 
-namespace {}  // namespace
-
 FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)
     : QWidget(parent), ctx_(context), kind_(kind) {
     const bool report = kind == Kind::Report;
@@ -33,58 +31,59 @@ FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)
     setWindowTitle(ctx_.g.ProgTitle + (report ? QStringLiteral(" - 成績表") : QStringLiteral(" - 賞状")));
     paintBackground(this, kBackdropColour, Qt::black);
 
-    Label1 =
-        makeLabel(this, QStringLiteral("Label1"), report ? QStringLiteral("成績表") : QStringLiteral("賞状"));
-    Picture1 = named(new PaperPreview(this), QStringLiteral("Picture1"));
-    Option1 = named(new QRadioButton(QStringLiteral("この人の成績表"), this), QStringLiteral("Option1"));
-    Option2 =
-        named(new QRadioButton(QStringLiteral("名簿のみんなの成績一覧"), this), QStringLiteral("Option2"));
-    Option1->setChecked(true);
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("前のページ"));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), Qt::AlignCenter);
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("次のページ"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("印刷"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("PDFに保存…"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("戻る"));
-    Label3 = makeLabel(this, QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    Label3->setAccessibleName(QStringLiteral("お知らせ"));
+    titleLabel = makeLabel(this, QStringLiteral("titleLabel"),
+                           report ? QStringLiteral("成績表") : QStringLiteral("賞状"));
+    paperView = named(new PaperPreview(this), QStringLiteral("paperView"));
+    studentOption =
+        named(new QRadioButton(QStringLiteral("この人の成績表"), this), QStringLiteral("studentOption"));
+    rosterOption = named(new QRadioButton(QStringLiteral("名簿のみんなの成績一覧"), this),
+                         QStringLiteral("rosterOption"));
+    studentOption->setChecked(true);
+    previousPageButton = makeButton(this, QStringLiteral("previousPageButton"), QStringLiteral("前のページ"));
+    pageLabel = makeLabel(this, QStringLiteral("pageLabel"), QString(), Qt::AlignCenter);
+    nextPageButton = makeButton(this, QStringLiteral("nextPageButton"), QStringLiteral("次のページ"));
+    printButton = makeButton(this, QStringLiteral("printButton"), QStringLiteral("印刷"));
+    savePdfButton = makeButton(this, QStringLiteral("savePdfButton"), QStringLiteral("PDFに保存…"));
+    backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("戻る"));
+    messageLabel = makeLabel(this, QStringLiteral("messageLabel"));
+    messageLabel->setWordWrap(true);
+    messageLabel->setAccessibleName(QStringLiteral("お知らせ"));
 
     auto* grid = new QGridLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(Label1, 1);
-    top->addWidget(Option1);
-    top->addWidget(Option2);
+    top->addWidget(titleLabel, 1);
+    top->addWidget(studentOption);
+    top->addWidget(rosterOption);
     grid->addLayout(top, 0, 0);
-    grid->addWidget(Picture1, 1, 0);
+    grid->addWidget(paperView, 1, 0);
     auto* pages = new QHBoxLayout;
     pages->addStretch(1);
-    pages->addWidget(Command4);
-    pages->addWidget(Label2);
-    pages->addWidget(Command5);
+    pages->addWidget(previousPageButton);
+    pages->addWidget(pageLabel);
+    pages->addWidget(nextPageButton);
     pages->addStretch(1);
     grid->addLayout(pages, 2, 0);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label3, 1);
-    bottom->addWidget(Command1);
-    bottom->addWidget(Command2);
-    bottom->addWidget(Command3);
+    bottom->addWidget(messageLabel, 1);
+    bottom->addWidget(printButton);
+    bottom->addWidget(savePdfButton);
+    bottom->addWidget(backButton);
     grid->addLayout(bottom, 3, 0);
     grid->setRowStretch(1, 1);
 
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Command4);
-    setTabOrder(Command4, Command5);
-    setTabOrder(Command5, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    setTabOrder(studentOption, rosterOption);
+    setTabOrder(rosterOption, previousPageButton);
+    setTabOrder(previousPageButton, nextPageButton);
+    setTabOrder(nextPageButton, printButton);
+    setTabOrder(printButton, savePdfButton);
+    setTabOrder(savePdfButton, backButton);
 
-    connect(Option2, &QRadioButton::toggled, this, [this](bool whole) { setWholeRoster(whole); });
-    connect(Command4, &QPushButton::clicked, this, [this] { showPage(Picture1->page() - 1); });
-    connect(Command5, &QPushButton::clicked, this, [this] { showPage(Picture1->page() + 1); });
-    connect(Command1, &QPushButton::clicked, this, &FrmDocument::print);
-    connect(Command2, &QPushButton::clicked, this, &FrmDocument::saveAsPdf);
-    connect(Command3, &QPushButton::clicked, this, [this] {
+    connect(rosterOption, &QRadioButton::toggled, this, [this](bool whole) { setWholeRoster(whole); });
+    connect(previousPageButton, &QPushButton::clicked, this, [this] { showPage(paperView->page() - 1); });
+    connect(nextPageButton, &QPushButton::clicked, this, [this] { showPage(paperView->page() + 1); });
+    connect(printButton, &QPushButton::clicked, this, &FrmDocument::print);
+    connect(savePdfButton, &QPushButton::clicked, this, &FrmDocument::saveAsPdf);
+    connect(backButton, &QPushButton::clicked, this, [this] {
         if (kind_ == Kind::Report)
             ctx_.flow.reportClosed();
         else
@@ -92,8 +91,8 @@ FrmDocument::FrmDocument(AppContext& context, Kind kind, QWidget* parent)
     });
     // The roster's list is for a teacher only.
     const bool teacher = report && isTeacherName(ctx_.g.SeitoNamae);
-    Option1->setVisible(teacher);
-    Option2->setVisible(teacher);
+    studentOption->setVisible(teacher);
+    rosterOption->setVisible(teacher);
     resize(1024, 768);
     layoutControls();
 }
@@ -103,11 +102,11 @@ void FrmDocument::setAttempt(const Attempt& attempt) {
     refresh();
 }
 
-const PaperDocument& FrmDocument::document() const { return Picture1->document(); }
+const PaperDocument& FrmDocument::document() const { return paperView->document(); }
 
 void FrmDocument::setWholeRoster(bool whole) {
-    if (Option2->isChecked() != whole)
-        Option2->setChecked(whole);  // toggles back here
+    if (rosterOption->isChecked() != whole)
+        rosterOption->setChecked(whole);  // toggles back here
     else
         refresh();
 }
@@ -130,29 +129,29 @@ void FrmDocument::refresh() {
         }
         t.classroom = g.KyoutuuName;
         t.programTitle = g.ProgTitle;
-        Picture1->setDocument(certificateDocument(t));
-    } else if (Option2->isChecked()) {
+        paperView->setDocument(certificateDocument(t));
+    } else if (rosterOption->isChecked()) {
         std::vector<QString> names;
         for (int l = 1; l <= g.LevelCount && l <= kMaxLevelIndex; ++l) names.push_back(g.LevelName[l]);
-        Picture1->setDocument(rosterDocument(rosterReport(g), names, g.KyoutuuName, today, g.ProgTitle));
+        paperView->setDocument(rosterDocument(rosterReport(g), names, g.KyoutuuName, today, g.ProgTitle));
     } else {
         const std::vector<SeisekiRec> records =
             readNewestRecords(sharedResultPath(g), kViewRecordsRead, ctx_.waiter);
-        Picture1->setDocument(reportDocument(studentReport(g, records, g.SeitoBangou, today), g.ProgTitle));
+        paperView->setDocument(reportDocument(studentReport(g, records, g.SeitoBangou, today), g.ProgTitle));
     }
     showPage(0);
 }
 
 void FrmDocument::showPage(int page) {
-    Picture1->setPage(page);
-    const int pages = Picture1->document().pages;
+    paperView->setPage(page);
+    const int pages = paperView->document().pages;
     const bool several = pages > 1;
-    Command4->setVisible(several);
-    Command5->setVisible(several);
-    Label2->setVisible(several);
-    Command4->setEnabled(Picture1->page() > 0);
-    Command5->setEnabled(Picture1->page() + 1 < pages);
-    Label2->setText(QStringLiteral("%1 / %2 ページ").arg(Picture1->page() + 1).arg(pages));
+    previousPageButton->setVisible(several);
+    nextPageButton->setVisible(several);
+    pageLabel->setVisible(several);
+    previousPageButton->setEnabled(paperView->page() > 0);
+    nextPageButton->setEnabled(paperView->page() + 1 < pages);
+    pageLabel->setText(QStringLiteral("%1 / %2 ページ").arg(paperView->page() + 1).arg(pages));
 }
 
 QString FrmDocument::defaultFileName() const {
@@ -163,16 +162,29 @@ QString FrmDocument::defaultFileName() const {
     who.replace(blanks, QStringLiteral("_"));
     who = usableFileName(who, QString());
     if (kind_ == Kind::Certificate) return QStringLiteral("賞状_%1_%2.pdf").arg(who, date);
-    if (Option2->isChecked()) return QStringLiteral("成績一覧_%1.pdf").arg(date);
+    if (rosterOption->isChecked()) return QStringLiteral("成績一覧_%1.pdf").arg(date);
     return QStringLiteral("成績表_%1_%2.pdf").arg(who, date);
 }
 
 void FrmDocument::print() {
-    const PaperDocument document = Picture1->document();
-    const bool printed = printThroughDefaultOrDialog(
+    const PaperDocument document = paperView->document();
+    bool started = false;
+    QString printerName;
+    const bool chosen = printThroughDefaultOrDialog(
         this, [&](QPrinter& p) { setUpForDocument(document, p); },
-        [&](QPrinter& p) { printDocument(document, p); });
-    Label3->setText(printed ? QStringLiteral("印刷しました。") : QString());
+        [&](QPrinter& p) {
+            printerName = p.printerName();
+            started = printDocument(document, p);
+        });
+    // A printer that would not start has printed nothing: say so rather than "印刷しました".
+    if (!chosen)
+        messageLabel->setText(QString());
+    else if (started)
+        messageLabel->setText(QStringLiteral("印刷しました。"));
+    else
+        messageLabel->setText(
+            QStringLiteral("プリンター『%1』で印刷できませんでした。プリンターの電源と用紙を確かめてください。")
+                .arg(printerName));
 }
 
 void FrmDocument::saveAsPdf() {
@@ -184,17 +196,18 @@ void FrmDocument::saveAsPdf() {
     // The dialog takes any name; a classroom share that Windows computers use takes fewer.
     const QString problem = fileNameProblem(QFileInfo(path).fileName());
     if (!problem.isEmpty()) {
-        Label3->setText(
+        messageLabel->setText(
             QStringLiteral("『%1』には保存できません。%2").arg(QFileInfo(path).fileName(), problem));
         return;
     }
     printToPdf(path);
-    Label3->setText(QFileInfo(path).exists() ? QStringLiteral("『%1』に保存しました。").arg(path)
-                                             : QStringLiteral("『%1』に保存できませんでした。").arg(path));
+    messageLabel->setText(QFileInfo(path).exists()
+                              ? QStringLiteral("『%1』に保存しました。").arg(path)
+                              : QStringLiteral("『%1』に保存できませんでした。").arg(path));
 }
 
 void FrmDocument::printToPdf(const QString& path) {
-    const PaperDocument document = Picture1->document();
+    const PaperDocument document = paperView->document();
     printToPdfFile(
         path, [&](QPrinter& p) { setUpForDocument(document, p); },
         [&](QPrinter& p) { printDocument(document, p); });
@@ -207,7 +220,7 @@ bool FrmDocument::event(QEvent* event) {
     if ((type == QEvent::Show || type == shownAgainEvent()) && !activated_) {
         activated_ = true;
         refresh();
-        Command1->setFocus();
+        printButton->setFocus();
     }
     if (type == QEvent::Hide) activated_ = false;
     return handled;
@@ -215,15 +228,15 @@ bool FrmDocument::event(QEvent* event) {
 
 void FrmDocument::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Command3->click();
+        backButton->click();
         return;
     }
-    if (event->key() == Qt::Key_PageDown && Command5->isEnabled()) {
-        showPage(Picture1->page() + 1);
+    if (event->key() == Qt::Key_PageDown && nextPageButton->isEnabled()) {
+        showPage(paperView->page() + 1);
         return;
     }
-    if (event->key() == Qt::Key_PageUp && Command4->isEnabled()) {
-        showPage(Picture1->page() - 1);
+    if (event->key() == Qt::Key_PageUp && previousPageButton->isEnabled()) {
+        showPage(paperView->page() - 1);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -237,12 +250,12 @@ void FrmDocument::resizeEvent(QResizeEvent* event) {
 void FrmDocument::layoutControls() {
     const double u = screenUnit(size());
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) setGothic(w, 14 * u);
-    setGothic(Label1, 22 * u, true);
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5}) {
+    setGothic(titleLabel, 22 * u, true);
+    for (QPushButton* b : {printButton, savePdfButton, backButton, previousPageButton, nextPageButton}) {
         b->setMinimumHeight(int(40 * u));
         b->setMinimumWidth(int(150 * u));
     }
-    setGothic(Command1, 16 * u, true);
+    setGothic(printButton, 16 * u, true);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int m = int(14 * u);
         grid->setContentsMargins(m, m, m, m);

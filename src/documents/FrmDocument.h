@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "documents/Documents.h"
+#include "printing/PrintPath.h"
 #include "shell/AppContext.h"
 #include "shell/Attempt.h"
 
@@ -48,11 +49,15 @@ class FrmDocument : public QWidget {
     Kind kind_;
     Attempt attempt_;
     bool activated_ = false;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
-    PaperPreview* Picture1 = nullptr;
-    QRadioButton *Option1 = nullptr, *Option2 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
-                *Command5 = nullptr;
+    QLabel* titleLabel = nullptr;
+    // The report of the chosen student, or (for a teacher) the whole roster's list.
+    QRadioButton *studentOption = nullptr, *rosterOption = nullptr;
+    PaperPreview* paperView = nullptr;
+    QPushButton* previousPageButton = nullptr;
+    QLabel* pageLabel = nullptr;  // "1 / 2 ページ"
+    QPushButton* nextPageButton = nullptr;
+    QLabel* messageLabel = nullptr;
+    QPushButton *printButton = nullptr, *savePdfButton = nullptr, *backButton = nullptr;
 };
 
 }  // namespace pekuru

@@ -1,5 +1,6 @@
 #include "drill/DrillCycle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,7 +26,7 @@ void DrillCycle::setClock(bool running) {
     host_.setClockRunning(running);
 }
 
-int DrillCycle::minutesSinceConfirmed() const {
+int DrillCycle::minutesSinceNameConfirmed() const {
     const float now = float(clock_.secondsSinceMidnight());
     const double d = std::floor(double(secondsSince(now, float(g_.KaisiTime))));
     return int(d) / 60;
@@ -44,7 +45,7 @@ void DrillCycle::初期設定() {
     }
     g_.BarMax = Long(barMax);
     strip_ = StatusStrip();
-    strip_.sLabel10 = QStringLiteral("0");
+    strip_.elapsedSeconds = QStringLiteral("0");
     strip_.noLimit = g_.BarMax <= 0;
     const double span =
         strip_.noLimit ? double(std::max<Long>(kNoLimitSpanMin, g_.GoukakuTime[l] * 5)) : double(g_.BarMax);
@@ -52,18 +53,18 @@ void DrillCycle::初期設定() {
     strip_.limit = std::clamp(double(g_.SeigenTime[l]) / span, 0.0, 1.0);
     strip_.elapsed = 0;
 
-    strip_.sLabel2PointSize = g_.ProgTitle.size() > 9 ? 14.0 : 16.8;
-    strip_.sLabel2 = g_.ProgTitle;
-    strip_.sLabel7 = g_.SeitoNamae.trimmed();
-    strip_.sLabel8 = g_.LevelName[l];
+    strip_.titlePointSize = g_.ProgTitle.size() > 9 ? 14.0 : 16.8;
+    strip_.title = g_.ProgTitle;
+    strip_.studentName = g_.SeitoNamae.trimmed();
+    strip_.levelName = g_.LevelName[l];
     g_.GoukeiKaisuu = 0;
     for (int i = 1; i <= 15; ++i)
         g_.GoukeiKaisuu =
             Integer(std::nearbyint(float(g_.GoukeiKaisuu) + g_.HonjituKaisuu(g_.SeitoBangou, i)));
-    strip_.sLabel14 = g_.KyoutuuName;
-    strip_.sLabel13 = QString::number(minutesSinceConfirmed());
-    strip_.sLabel12 = QString::number(g_.GoukeiKaisuu + 1);
-    strip_.sLabel11 = QString::number(double(g_.HonjituKaisuu(g_.SeitoBangou, l) + 1.0f));
+    strip_.classroomText = g_.KyoutuuName;
+    strip_.minutesSinceConfirmed = QString::number(minutesSinceNameConfirmed());
+    strip_.attemptToday = QString::number(g_.GoukeiKaisuu + 1);
+    strip_.levelAttemptToday = QString::number(double(g_.HonjituKaisuu(g_.SeitoBangou, l) + 1.0f));
     host_.stripChanged();
 }
 
@@ -86,7 +87,7 @@ void DrillCycle::tick() {
         for (int i = 0; i <= 9; ++i)
             if (std::int64_t(g_.SeigenTime[l]) - i == t) strip_.squareHidden[std::size_t(39 - i)] = true;
     }
-    strip_.sLabel10 = QString::number(t);
+    strip_.elapsedSeconds = QString::number(t);
     host_.stripChanged();
     host_.yieldToEvents();
     if (strip_.noLimit) {
@@ -111,7 +112,7 @@ void DrillCycle::tick() {
 }
 
 void DrillCycle::minuteTick() {
-    strip_.sLabel13 = QString::number(minutesSinceConfirmed());
+    strip_.minutesSinceConfirmed = QString::number(minutesSinceNameConfirmed());
     host_.stripChanged();
 }
 
@@ -145,7 +146,7 @@ void DrillCycle::待機後終了画面(double seconds) {
     for (;;) {
         const std::uint32_t now = clock_.tickCount();
         // The difference of the wrapping counter: neither its sign change nor its wrap disturbs it.
-        const std::int64_t diff = std::int32_t(now - last);
+        std::int64_t diff = std::int32_t(now - last);
         if (diff > step) {
             ++count;
             if (double(count) * step / 1000.0 >= seconds) {
@@ -153,8 +154,10 @@ void DrillCycle::待機後終了画面(double seconds) {
                 return;
             }
             last = now - std::uint32_t(diff - step);  // the excess of a late poll carries over
+            diff -= step;  // the time since the new `last`
         }
-        host_.yieldToEvents();
+        // The next step is counted once more than a step has passed since `last`.
+        host_.waitForEvents(int(std::clamp<std::int64_t>(step + 1 - diff, 1, step + 1)));
     }
 }
 

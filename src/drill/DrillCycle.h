@@ -9,18 +9,18 @@
 
 namespace pekuru {
 
-// What the status strip of the drill screen shows.
+// What the status strip of the drill screen shows (MainFrm's labels sLabel2 to sLabel14).
 struct StatusStrip {
-    QString sLabel2;  // the title
-    double sLabel2PointSize = 16.8;
-    QString sLabel7;   // the student's name
-    QString sLabel8;   // the level's name
-    QString sLabel9;   // pictures still to solve
-    QString sLabel10;  // elapsed seconds
-    QString sLabel11;  // this level's attempt of today, counting this one
-    QString sLabel12;  // today's attempt over all levels, counting this one
-    QString sLabel13;  // minutes since the name was confirmed
-    QString sLabel14;  // the classroom's text
+    QString title;  // sLabel2
+    double titlePointSize = 16.8;
+    QString studentName;            // sLabel7
+    QString levelName;              // sLabel8
+    QString picturesLeft;           // sLabel9: pictures still to solve
+    QString elapsedSeconds;         // sLabel10
+    QString levelAttemptToday;      // sLabel11: this level's attempt of today, counting this one
+    QString attemptToday;           // sLabel12: today's attempt over all levels, counting this one
+    QString minutesSinceConfirmed;  // sLabel13: minutes since the name was confirmed
+    QString classroomText;          // sLabel14
     // The time bar, as fractions of its frame: elapsed, target and limit segments.
     double elapsed = 0;
     double target = 0;
@@ -35,6 +35,8 @@ class DrillHost {
   public:
     virtual ~DrillHost() = default;
     virtual void yieldToEvents() = 0;
+    // Lets events run as they come for at most `milliseconds`, sleeping while none come.
+    virtual void waitForEvents(int milliseconds) = 0;
     virtual void setClockRunning(bool running) = 0;  // sTimer1
     virtual void showNotice(bool timeOver) = 0;      // the end-of-drill panel
     virtual void stripChanged() = 0;
@@ -56,7 +58,8 @@ class DrillCycle {
     // records it. A second call does nothing more.
     void 成績記録終了();
     // Waits `seconds` by the tick count while events run, then tells the flow that the finish
-    // screen is due.
+    // screen is due. Between polls the thread sleeps until the next 10 ms step is due or an event
+    // comes, so the pause keeps the screens responsive without keeping a processor busy.
     void 待機後終了画面(double seconds);
     // The last picture is solved (called by the puzzle).
     void allPicturesSolved();
@@ -71,7 +74,7 @@ class DrillCycle {
 
   private:
     void setClock(bool running);
-    int minutesSinceConfirmed() const;
+    int minutesSinceNameConfirmed() const;
 
     hensuu1& g_;
     const Clock& clock_;

@@ -110,15 +110,15 @@ void DrillStrip::layoutControls(int width, double u, double titlePoints) {
 }
 
 void DrillStrip::display(const StatusStrip& s) {
-    sLabel2->setText(s.sLabel2);
-    sLabel7->setText(s.sLabel7);
-    sLabel8->setText(s.sLabel8);
-    if (!s.sLabel9.isEmpty()) sLabel9->setText(s.sLabel9);
-    sLabel10->setText(s.sLabel10);
-    sLabel11->setText(s.sLabel11);
-    sLabel12->setText(s.sLabel12);
-    sLabel13->setText(s.sLabel13);
-    sLabel14->setText(s.sLabel14);
+    sLabel2->setText(s.title);
+    sLabel7->setText(s.studentName);
+    sLabel8->setText(s.levelName);
+    if (!s.picturesLeft.isEmpty()) sLabel9->setText(s.picturesLeft);
+    sLabel10->setText(s.elapsedSeconds);
+    sLabel11->setText(s.levelAttemptToday);
+    sLabel12->setText(s.attemptToday);
+    sLabel13->setText(s.minutesSinceConfirmed);
+    sLabel14->setText(s.classroomText);
     const QRect f = sShape5->geometry();
     sShape4->setGeometry(f.x(), f.y(), int(f.width() * s.limit), f.height());
     sShape3->setGeometry(f.x(), f.y(), int(f.width() * s.target), f.height());

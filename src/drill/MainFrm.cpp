@@ -149,7 +149,7 @@ double MainFrm::unit() const {
 void MainFrm::layoutStrip() {
     const double u = unit();
     strip_->setGeometry(0, 0, width(), int(113 * u));
-    strip_->layoutControls(width(), u, cycle_->strip().sLabel2PointSize);
+    strip_->layoutControls(width(), u, cycle_->strip().titlePointSize);
     stripChanged();
 }
 
@@ -419,6 +419,8 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainFrm::yieldToEvents() { ctx_.events.yieldToEvents(); }
+
+void MainFrm::waitForEvents(int milliseconds) { ctx_.events.waitForEvents(milliseconds); }
 
 void MainFrm::setClockRunning(bool running) {
     if (running)

@@ -70,6 +70,7 @@ class MainFrm : public QWidget, private DrillHost, private PuzzleHost {
 
     // DrillHost
     void yieldToEvents() override;
+    void waitForEvents(int milliseconds) override;
     void setClockRunning(bool running) override;
     void showNotice(bool timeOver) override;
     void stripChanged() override;

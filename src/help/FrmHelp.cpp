@@ -86,78 +86,79 @@ FrmHelp::FrmHelp(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(c
     setProperty("ownPlace", true);
     paintBackground(this, kBackdropColour, Qt::black);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("使い方"));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("さがす言葉"));
-    Text1 = named(new QLineEdit(this), QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("さがす言葉"));
-    Text1->setClearButtonEnabled(true);
-    Label2->setBuddy(Text1);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("次をさがす"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("前をさがす"));
-    Label3 = makeLabel(this, QStringLiteral("Label3"));
-    Label3->setAccessibleName(QStringLiteral("さがした結果"));
-    Tree1 = named(new QTreeWidget(this), QStringLiteral("Tree1"));
-    Tree1->setHeaderHidden(true);
-    Tree1->setAccessibleName(QStringLiteral("目次"));
-    Browser1 = named(new GuideBrowser(this), QStringLiteral("Browser1"));
-    Browser1->setAccessibleName(QStringLiteral("説明"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("もどる"));
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("目次のページ"));
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("閉じる"));
+    titleLabel = makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("使い方"));
+    searchLabel = makeLabel(this, QStringLiteral("searchLabel"), QStringLiteral("さがす言葉"));
+    searchEdit = named(new QLineEdit(this), QStringLiteral("searchEdit"));
+    searchEdit->setAccessibleName(QStringLiteral("さがす言葉"));
+    searchEdit->setClearButtonEnabled(true);
+    searchLabel->setBuddy(searchEdit);
+    findNextButton = makeButton(this, QStringLiteral("findNextButton"), QStringLiteral("次をさがす"));
+    findPreviousButton = makeButton(this, QStringLiteral("findPreviousButton"), QStringLiteral("前をさがす"));
+    searchResultLabel = makeLabel(this, QStringLiteral("searchResultLabel"));
+    searchResultLabel->setAccessibleName(QStringLiteral("さがした結果"));
+    contentsTree = named(new QTreeWidget(this), QStringLiteral("contentsTree"));
+    contentsTree->setHeaderHidden(true);
+    contentsTree->setAccessibleName(QStringLiteral("目次"));
+    pageView = named(new GuideBrowser(this), QStringLiteral("pageView"));
+    pageView->setAccessibleName(QStringLiteral("説明"));
+    backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("もどる"));
+    contentsPageButton =
+        makeButton(this, QStringLiteral("contentsPageButton"), QStringLiteral("目次のページ"));
+    closeButton = makeButton(this, QStringLiteral("closeButton"), QStringLiteral("閉じる"));
 
     auto* grid = new QGridLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(Label1);
+    top->addWidget(titleLabel);
     top->addStretch(1);
-    top->addWidget(Label2);
-    top->addWidget(Text1, 2);
-    top->addWidget(Command1);
-    top->addWidget(Command2);
+    top->addWidget(searchLabel);
+    top->addWidget(searchEdit, 2);
+    top->addWidget(findNextButton);
+    top->addWidget(findPreviousButton);
     grid->addLayout(top, 0, 0);
-    auto* split = named(new QSplitter(this), QStringLiteral("Splitter1"));
-    split->addWidget(Tree1);
-    split->addWidget(Browser1);
+    auto* split = named(new QSplitter(this), QStringLiteral("contentsSplitter"));
+    split->addWidget(contentsTree);
+    split->addWidget(pageView);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 3);
     split->setChildrenCollapsible(false);
     grid->addWidget(split, 1, 0);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label3, 1);
-    bottom->addWidget(Command3);
-    bottom->addWidget(Command4);
-    bottom->addWidget(Command5);
+    bottom->addWidget(searchResultLabel, 1);
+    bottom->addWidget(backButton);
+    bottom->addWidget(contentsPageButton);
+    bottom->addWidget(closeButton);
     grid->addLayout(bottom, 2, 0);
     grid->setRowStretch(1, 1);
 
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Tree1);
-    setTabOrder(Tree1, Browser1);
-    setTabOrder(Browser1, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command5);
+    setTabOrder(searchEdit, findNextButton);
+    setTabOrder(findNextButton, findPreviousButton);
+    setTabOrder(findPreviousButton, contentsTree);
+    setTabOrder(contentsTree, pageView);
+    setTabOrder(pageView, backButton);
+    setTabOrder(backButton, contentsPageButton);
+    setTabOrder(contentsPageButton, closeButton);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { search(Text1->text()); });
-    connect(Command2, &QPushButton::clicked, this, [this] { search(Text1->text(), true); });
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { search(Text1->text()); });
-    connect(Command3, &QPushButton::clicked, Browser1, &QTextBrowser::backward);
-    connect(Browser1, &QTextBrowser::backwardAvailable, Command3, &QWidget::setEnabled);
-    connect(Command4, &QPushButton::clicked, this, [this] { open(kGuideStartPage); });
-    connect(Command5, &QPushButton::clicked, this, [this] { ctx_.flow.helpClosed(); });
-    connect(Tree1, &QTreeWidget::itemActivated, this,
+    connect(findNextButton, &QPushButton::clicked, this, [this] { search(searchEdit->text()); });
+    connect(findPreviousButton, &QPushButton::clicked, this, [this] { search(searchEdit->text(), true); });
+    connect(searchEdit, &QLineEdit::returnPressed, this, [this] { search(searchEdit->text()); });
+    connect(backButton, &QPushButton::clicked, pageView, &QTextBrowser::backward);
+    connect(pageView, &QTextBrowser::backwardAvailable, backButton, &QWidget::setEnabled);
+    connect(contentsPageButton, &QPushButton::clicked, this, [this] { open(kGuideStartPage); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { ctx_.flow.helpClosed(); });
+    connect(contentsTree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { open(item->data(0, Qt::UserRole).toString()); });
-    connect(Tree1, &QTreeWidget::itemClicked, this,
+    connect(contentsTree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { open(item->data(0, Qt::UserRole).toString()); });
-    Command3->setEnabled(false);
+    backButton->setEnabled(false);
     // The scroll bars say what they move.
-    Tree1->verticalScrollBar()->setAccessibleName(QStringLiteral("目次を上下に動かす"));
-    Tree1->horizontalScrollBar()->setAccessibleName(QStringLiteral("目次を左右に動かす"));
-    Browser1->verticalScrollBar()->setAccessibleName(QStringLiteral("説明を上下に動かす"));
-    Browser1->horizontalScrollBar()->setAccessibleName(QStringLiteral("説明を左右に動かす"));
+    contentsTree->verticalScrollBar()->setAccessibleName(QStringLiteral("目次を上下に動かす"));
+    contentsTree->horizontalScrollBar()->setAccessibleName(QStringLiteral("目次を左右に動かす"));
+    pageView->verticalScrollBar()->setAccessibleName(QStringLiteral("説明を上下に動かす"));
+    pageView->horizontalScrollBar()->setAccessibleName(QStringLiteral("説明を左右に動かす"));
 
     folder_ = findGuide(guideFolders(ctx_.g.AppFolder, QCoreApplication::applicationDirPath()));
     if (folder_.isEmpty()) {
-        Browser1->setHtml(
+        pageView->setHtml(
             QStringLiteral("<h2>使い方の説明が見つかりません</h2><p>説明のファイル (help/index.html) が、"
                            "プログラムといっしょに入っていません。プログラムを入れ直してください。</"
                            "p><p>さがした所:</p><ul>%1</ul>")
@@ -165,10 +166,11 @@ FrmHelp::FrmHelp(AppContext& context, QWidget* parent) : QWidget(parent), ctx_(c
                          .arg(guideFolders(ctx_.g.AppFolder, QCoreApplication::applicationDirPath())
                                   .join(QStringLiteral("</li><li>"))
                                   .toHtmlEscaped())));
-        for (QWidget* w : std::initializer_list<QWidget*>{Text1, Command1, Command2, Command4})
+        for (QWidget* w : std::initializer_list<QWidget*>{searchEdit, findNextButton, findPreviousButton,
+                                                          contentsPageButton})
             w->setEnabled(false);
     } else {
-        Browser1->setSearchPaths({folder_});
+        pageView->setSearchPaths({folder_});
         buildContents();
         open(kGuideStartPage);
     }
@@ -188,7 +190,7 @@ void FrmHelp::buildContents() {
             if (!page.isEmpty() && !pages_.contains(page) && QFileInfo(QDir(folder_).filePath(page)).isFile())
                 pages_ << page;
         }
-    Tree1->clear();
+    contentsTree->clear();
     // Each page is read once: its headings make the contents, its words are what the search looks
     // through.
     words_.clear();
@@ -203,7 +205,7 @@ void FrmHelp::buildContents() {
         for (const Heading& h : heads) {
             const QString target = h.anchor.isEmpty() ? page : page + QLatin1Char('#') + h.anchor;
             if (h.level == 1 || !top) {
-                top = new QTreeWidgetItem(Tree1, {h.text});
+                top = new QTreeWidgetItem(contentsTree, {h.text});
                 top->setData(0, Qt::UserRole, h.level == 1 ? page : target);
             } else {
                 auto* item = new QTreeWidgetItem(top, {h.text});
@@ -211,55 +213,55 @@ void FrmHelp::buildContents() {
             }
         }
     }
-    Tree1->expandAll();
+    contentsTree->expandAll();
 }
 
 void FrmHelp::open(const QString& page) {
     if (folder_.isEmpty()) return;
-    Browser1->setSource(QUrl(page));
+    pageView->setSource(QUrl(page));
 }
 
-QString FrmHelp::currentPage() const { return Browser1->source().toString(); }
+QString FrmHelp::currentPage() const { return pageView->source().toString(); }
 
 bool FrmHelp::search(const QString& text, bool backward) {
-    Label3->clear();
+    searchResultLabel->clear();
     if (text.trimmed().isEmpty() || folder_.isEmpty()) return false;
     const QTextDocument::FindFlags flags =
         backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    if (Browser1->find(text, flags)) return true;
+    if (pageView->find(text, flags)) return true;
     // Not further on in this page: the pages after it (before it, going back), then this one again
     // from its other end.
-    const QString current = Browser1->source().path();
+    const QString current = pageView->source().path();
     const qsizetype at = std::max<qsizetype>(0, pages_.indexOf(current));
     for (qsizetype step = 1; step <= pages_.size(); ++step) {
         const qsizetype i = (at + (backward ? -step : step) % pages_.size() + pages_.size()) % pages_.size();
         const QString page = pages_[i];
         if (!words_.value(page).contains(text, Qt::CaseInsensitive)) continue;
         if (page != current) open(page);
-        QTextCursor c = Browser1->textCursor();
+        QTextCursor c = pageView->textCursor();
         c.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
-        Browser1->setTextCursor(c);
-        if (Browser1->find(text, flags)) {
-            Label3->setText(QStringLiteral("「%1」: %2").arg(text, titles_.value(page)));
+        pageView->setTextCursor(c);
+        if (pageView->find(text, flags)) {
+            searchResultLabel->setText(QStringLiteral("「%1」: %2").arg(text, titles_.value(page)));
             return true;
         }
     }
-    Label3->setText(QStringLiteral("「%1」は見つかりませんでした。").arg(text));
+    searchResultLabel->setText(QStringLiteral("「%1」は見つかりませんでした。").arg(text));
     return false;
 }
 
 void FrmHelp::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Command5->click();
+        closeButton->click();
         return;
     }
     if (event->matches(QKeySequence::Find)) {
-        Text1->setFocus();
-        Text1->selectAll();
+        searchEdit->setFocus();
+        searchEdit->selectAll();
         return;
     }
     if (event->matches(QKeySequence::Back)) {
-        Browser1->backward();
+        pageView->backward();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -275,12 +277,12 @@ void FrmHelp::layoutControls() {
     for (QWidget* w : findChildren<QWidget*>()) {
         if (w->parentWidget() == this || w->parentWidget() == findChild<QSplitter*>()) setGothic(w, 14 * u);
     }
-    setGothic(Label1, 20 * u, true);
-    Browser1->document()->setDefaultFont(gothicFont(14 * u));
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5})
+    setGothic(titleLabel, 20 * u, true);
+    pageView->document()->setDefaultFont(gothicFont(14 * u));
+    for (QPushButton* b : {findNextButton, findPreviousButton, backButton, contentsPageButton, closeButton})
         b->setMinimumHeight(int(36 * u));
     // The contents keep room for their longest lines; the page takes the rest.
-    if (auto* split = findChild<QSplitter*>(QStringLiteral("Splitter1"))) {
+    if (auto* split = findChild<QSplitter*>(QStringLiteral("contentsSplitter"))) {
         const int contents = std::min(int(330 * u), width() * 2 / 5);
         split->setSizes({contents, std::max(1, split->width() - contents)});
     }
@@ -291,9 +293,9 @@ void FrmHelp::layoutControls() {
     }
     // The pictures follow the words' size.
     const double scale = std::max(1.0, std::round(u * 4) / 4);
-    if (!folder_.isEmpty() && scale != Browser1->scale()) {
-        Browser1->setScale(scale);
-        if (!Browser1->source().isEmpty()) Browser1->reload();
+    if (!folder_.isEmpty() && scale != pageView->scale()) {
+        pageView->setScale(scale);
+        if (!pageView->source().isEmpty()) pageView->reload();
     }
 }
 

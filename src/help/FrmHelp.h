@@ -60,12 +60,12 @@ class FrmHelp : public QWidget {
     QStringList pages_;
     QHash<QString, QString> words_;   // each page's text, for the search
     QHash<QString, QString> titles_;  // each page's first heading
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QTreeWidget* Tree1 = nullptr;
-    GuideBrowser* Browser1 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
-                *Command5 = nullptr;
+    QLabel *titleLabel = nullptr, *searchLabel = nullptr, *searchResultLabel = nullptr;
+    QLineEdit* searchEdit = nullptr;
+    QPushButton *findNextButton = nullptr, *findPreviousButton = nullptr;
+    QTreeWidget* contentsTree = nullptr;
+    GuideBrowser* pageView = nullptr;
+    QPushButton *backButton = nullptr, *contentsPageButton = nullptr, *closeButton = nullptr;
 };
 
 }  // namespace pekuru

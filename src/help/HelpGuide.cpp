@@ -3,15 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/HostFolders.h"
+
 namespace pekuru {
 
 QStringList guideFolders(const QString& programFolder, const QString& executableFolder) {
     QStringList folders;
     if (!programFolder.isEmpty()) folders << QDir::cleanPath(programFolder + QStringLiteral("/help"));
-    if (!executableFolder.isEmpty()) {
-        folders << QDir::cleanPath(executableFolder + QStringLiteral("/help"));
-        folders << QDir::cleanPath(executableFolder + QStringLiteral("/../share/pekuru/help"));
-    }
+    folders << hostFolders(executableFolder).guideFolders;
     return folders;
 }
 

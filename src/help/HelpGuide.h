@@ -11,8 +11,9 @@ namespace pekuru {
 // Where the guide is looked for, in this order:
 //  1. the classroom's own guide, `help/index.html` in the program folder, which a school may keep
 //     (a newer or its own version, in the same format);
-//  2. the guide beside the program in the build folder (`help/` next to the executable);
-//  3. the guide the installed program ships (`../share/pekuru/help` from the executable).
+//  2. the guide the program ships, where this host lays it out (platform/HostFolders: on Linux
+//     `help/` beside the executable in the build folder, then `../share/pekuru/help` of the
+//     installed program; on Windows `help\` beside pekuru.exe).
 // A Windows help file `<title>.HLP` in the program folder is not among them: nothing on this
 // system opens it.
 QStringList guideFolders(const QString& programFolder, const QString& executableFolder);

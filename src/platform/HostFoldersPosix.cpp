@@ -19,6 +19,14 @@ HostFolders hostFolders(const QString& executableFolder) {
         if (!h.demoClassrooms.contains(demo)) h.demoClassrooms << demo;
     }
     h.userClassroomInWords = QStringLiteral("~/.local/share/pekuru/ペクル");
+    // The build tree has the guide and the sound module beside the program; an installed program
+    // has them in share/pekuru/help and lib/pekuru of its prefix.
+    if (!executableFolder.isEmpty()) {
+        h.guideFolders << QDir::cleanPath(executableFolder + QStringLiteral("/help"))
+                       << QDir::cleanPath(executableFolder + QStringLiteral("/../share/pekuru/help"));
+        h.soundModuleFolders << executableFolder
+                             << QDir::cleanPath(executableFolder + QStringLiteral("/../lib/pekuru"));
+    }
     return h;
 }
 

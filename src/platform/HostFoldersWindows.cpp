@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QStandardPaths>
 
 #include "platform/HostFolders.h"
@@ -15,6 +16,11 @@ HostFolders hostFolders(const QString& executableFolder) {
     if (!executableFolder.isEmpty())
         h.demoClassrooms << executableFolder + QStringLiteral("/share/pekuru/教室");
     h.userClassroomInWords = QStringLiteral("%LOCALAPPDATA%\\pekuru\\ペクル");
+    // The guide lies beside the program, <folder of pekuru.exe>\help, in the build tree, the
+    // portable folder and the installed program alike. The sound plays through the media control
+    // interface (WindowsMediaCommands): there is no sound module to look for.
+    if (!executableFolder.isEmpty())
+        h.guideFolders << QDir::cleanPath(executableFolder + QStringLiteral("/help"));
     return h;
 }
 

@@ -9,7 +9,7 @@
 namespace pekuru {
 
 // The screens ask for two faces by name, a proportional Gothic and a monospaced one (IPAPGothic and
-// IPAGothic, shell/ScreenScale.h). Linux has them from its font packages. Windows has neither as a
+// IPAGothic, shell/FontFaces.h). Linux has them from its font packages. Windows has neither as a
 // rule, but a Japanese Gothic of its own, or else the copies the program ships beside itself.
 
 // One face the screens ask for, and what may stand in for it on this host.

@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/HostFolders.h"
 #include "platform/HostMedia.h"
 
 namespace pekuru {
 
 std::unique_ptr<MediaCommands> makeHostMediaCommands(const QString& executableFolder) {
-    return std::make_unique<LazyMediaCommands>(LazyMediaCommands::moduleFoldersFor(executableFolder));
+    return std::make_unique<LazyMediaCommands>(hostFolders(executableFolder).soundModuleFolders);
 }
 
 LazyMediaCommands::LazyMediaCommands(QStringList moduleFolders) : folders_(std::move(moduleFolders)) {}
@@ -18,10 +19,6 @@ LazyMediaCommands::LazyMediaCommands(QStringList moduleFolders) : folders_(std::
 LazyMediaCommands::~LazyMediaCommands() {
     real_.reset();  // the output's code lives in the module: destroy it before unloading
     if (handle_) dlclose(handle_);
-}
-
-QStringList LazyMediaCommands::moduleFoldersFor(const QString& executableFolder) {
-    return {executableFolder, QDir::cleanPath(executableFolder + QStringLiteral("/../lib/pekuru"))};
 }
 
 bool LazyMediaCommands::load() {

@@ -12,8 +12,9 @@ namespace pekuru {
 // and the sound libraries below it (PulseAudio, codecs: some thirty shared libraries) cost about
 // as much start-up time as the whole of a bare Qt window, and a child is waiting for the name list.
 // The real output (AudioOutputMediaCommands) lives in the module pekuru-sound.so; this class finds
-// it in `moduleFolders`, in order, and hands every command on to it. When the module cannot be
-// loaded, every command fails with MediaNoOutputDevice and errorText names the module and the cause.
+// it in `moduleFolders`, in order (the program's are HostFolders::soundModuleFolders), and hands
+// every command on to it. When the module cannot be loaded, every command fails with
+// MediaNoOutputDevice and errorText names the module and the cause.
 class LazyMediaCommands final : public MediaCommands {
   public:
     explicit LazyMediaCommands(QStringList moduleFolders);
@@ -22,9 +23,6 @@ class LazyMediaCommands final : public MediaCommands {
     int send(const QString& command) override;
     QString errorText(int code) override;
 
-    // Where the program looks for the module: beside the executable (the build tree) and in
-    // lib/pekuru of the prefix it is installed in.
-    static QStringList moduleFoldersFor(const QString& executableFolder);
     static constexpr const char* kModuleName = "pekuru-sound.so";
     // The module's one entry point: makes the real output (the caller owns it).
     static constexpr const char* kFactoryName = "pekuru_make_media_commands";

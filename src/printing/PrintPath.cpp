@@ -43,27 +43,14 @@ void setUpForDocument(const PaperDocument& document, QPrinter& printer) {
     printer.setFullPage(true);
 }
 
-namespace {
-
-// Maps the document's tenths of a millimetre onto `area`.
-void mapPaper(QPainter& p, const PaperDocument& document, const QRectF& area) {
-    const QSizeF paper = document.paper();
-    p.translate(area.topLeft());
-    p.scale(area.width() / paper.width(), area.height() / paper.height());
-}
-
-}  // namespace
-
-void printDocument(const PaperDocument& document, QPrinter& printer) {
+bool printDocument(const PaperDocument& document, QPrinter& printer) {
     QPainter p(&printer);
-    if (!p.isActive()) return;
+    if (!p.isActive()) return false;
     for (int page = 0; page < document.pages; ++page) {
         if (page > 0) printer.newPage();
-        p.save();
-        mapPaper(p, document, printer.paperRect(QPrinter::DevicePixel));
-        document.draw(p, page);
-        p.restore();
+        paintPaperPage(p, document, page, printer.paperRect(QPrinter::DevicePixel));
     }
+    return true;
 }
 
 PaperPreview::PaperPreview(QWidget* parent) : QWidget(parent) {
@@ -93,12 +80,8 @@ void PaperPreview::paintEvent(QPaintEvent*) {
     const QRectF paper = paperRect();
     p.fillRect(paper.translated(4, 4), QColor(0, 0, 0, 60));
     p.fillRect(paper, Qt::white);
-    if (!document_.draw) return;
-    p.save();
     p.setClipRect(paper);
-    mapPaper(p, document_, paper);
-    document_.draw(p, page_);
-    p.restore();
+    paintPaperPage(p, document_, page_, paper);
 }
 
 }  // namespace pekuru

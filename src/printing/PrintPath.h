@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPageLayout>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
-class QPainter;
+#include "printing/PaperDocument.h"
+
 class QPrinter;
 
 namespace pekuru {
@@ -21,18 +21,9 @@ bool printThroughDefaultOrDialog(QWidget* parent, const std::function<void(QPrin
 void printToPdfFile(const QString& path, const std::function<void(QPrinter&)>& setUp,
                     const std::function<void(QPrinter&)>& draw);
 
-// A document of pages drawn in tenths of a millimetre on A4 paper (2100 × 2970 upright, 2970 × 2100
-// lying): the progress report and the certificate. The preview and the printer draw it the same way.
-struct PaperDocument {
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    int pages = 1;
-    std::function<void(QPainter& painter, int page)> draw;  // page from 0
-    QSizeF paper() const {
-        return orientation == QPageLayout::Portrait ? QSizeF(2100, 2970) : QSizeF(2970, 2100);
-    }
-};
-// Prints every page of `document` on `printer` (A4, the document's orientation).
-void printDocument(const PaperDocument& document, QPrinter& printer);
+// Prints every page of `document` on `printer` (A4, the document's orientation). False when the
+// printer could not be started (nothing was printed).
+bool printDocument(const PaperDocument& document, QPrinter& printer);
 void setUpForDocument(const PaperDocument& document, QPrinter& printer);
 
 // The paper as the screen shows it: white, in its proportions, one page at a time.

@@ -77,10 +77,7 @@ int buildWorksheetFromTable(PrintTable& g, Random& random, const WorksheetChoice
     g.PrintCell(4, 0).clear();
     g.PrintRows = kWorksheetRows;
     for (int k = 1; k <= kWorksheetRows; ++k) g.PrintCell(1, k) = circledNumber(k);
-    g.PrintLayout = 2;
     g.PrintTateYoko = 1;
-    g.PrinterOption = 1;
-    g.PrintAuto = 0;
     return n;
 }
 

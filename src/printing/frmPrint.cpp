@@ -7,7 +7,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTimer>
 #include <cmath>
 
 #include "platform/ProgramError.h"
@@ -76,10 +75,6 @@ frmPrint::frmPrint(AppContext& context, QWidget* parent) : QWidget(parent), ctx_
     connect(Command9, &QPushButton::clicked, this, [this] { print(); });
     connect(Command8, &QPushButton::clicked, this, [this] { ctx_.flow.previewClosed(); });
 
-    if (ctx_.g.PrintAuto == 1) {
-        Command9->setVisible(false);
-        Command8->setVisible(false);
-    }
     pageSetup();
     resize(1024, 768);
 }
@@ -93,7 +88,7 @@ void frmPrint::pageSetup() {
 
 void frmPrint::dispatch() {
     Check2->setChecked(ctx_.g.PrintTateYoko == 1);
-    if (ctx_.g.PrintLayout == 2) page_ = layoutTable(ctx_.g, setup_, font_);
+    page_ = layoutTable(ctx_.g, setup_, font_);
     Picture1->setPage(page_, setup_, font_);
 }
 
@@ -110,12 +105,6 @@ bool frmPrint::event(QEvent* event) {
 void frmPrint::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     dispatch();
-    if (ctx_.g.PrintAuto == 1) {
-        QTimer::singleShot(0, this, [this] {
-            print();
-            ctx_.flow.previewClosed();
-        });
-    }
 }
 
 void frmPrint::resizeEvent(QResizeEvent* event) {
@@ -137,7 +126,7 @@ void frmPrint::configure(QPrinter& printer) const {
     printer.setFullPage(true);   // 0..10000 spans the whole sheet
     printer.setResolution(600);  // a rule of thickness 1 is then about four dots, as on a laser printer
     // The worksheet is black on white: printers are asked for grey scale.
-    if (ctx_.g.PrinterOption == 1) printer.setColorMode(QPrinter::GrayScale);
+    printer.setColorMode(QPrinter::GrayScale);
     printer.setDocName(QStringLiteral("ペクル 四字熟語"));
 }
 

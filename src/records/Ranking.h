@@ -17,22 +17,23 @@ class Waiter;
 
 constexpr int kTodaysRecordsRead = 1000;  // today's attempts are looked for in the newest records only
 
-// Header.
-double titlePointSize(const QString& title);  // Label11: 20 for a title of more than 9 characters, else 24
-QString studentText(const RosterTable& g);    // Label12: "小４ さとう　たろう"
-QString classroomText(const hensuu1& g);      // Label13: "ひまわり教室:2"
+// The header, each text with the hub's label that shows it.
+double titlePointSize(const QString& title);  // the title's size (Label11): 20 past 9 characters, else 24
+QString studentText(const RosterTable& g);    // the grade and name (Label12): "小４ さとう　たろう"
+QString classroomText(const hensuu1& g);  // the classroom and student number (Label13): "ひまわり教室:2"
 int minutesSince(double secondsSinceMidnight, Long since);  // whole minutes, across midnight too
-QString minutesText(int minutes);                           // Label17: "起動後12分"
+QString minutesText(int minutes);  // the minutes since the name was chosen (Label17): "起動後12分"
 Integer todaysAttempts(const hensuu1& g,
                        int student);        // GoukeiKaisuu: today's counted attempts on all levels
-QString todaysAttemptsText(Integer count);  // Label18: "本日総回数＝4回"
+QString todaysAttemptsText(Integer count);  // today's attempts on all levels (Label18): "本日総回数＝4回"
 
-// Level rows.
-QString startCaption(int level);                               // Command4: "ｽﾀｰﾄ(&2)"
-QString goalText(const LevelTable& g, int level);              // Label7: "目標=60秒 5回/100点(×1.5)"
-QString periodText(const hensuu1& g, int student, int level);  // Label8: "最近7日=3回 / 33点"
-QString todayFigures(const Statistics& g, int student, int level);  // Label14: "2回/22点" or "-----"
-QString allFigures(const Statistics& g, int student, int level);    // Label15: "9回/99点" or "------"
+// Level rows: the start button's caption (Command4), the goal (Label7), the recent days' figures
+// (Label8), today's (Label14) and all (Label15).
+QString startCaption(int level);                                    // "ｽﾀｰﾄ(&2)"
+QString goalText(const LevelTable& g, int level);                   // "目標=60秒 5回/100点(×1.5)"
+QString periodText(const hensuu1& g, int student, int level);       // "最近7日=3回 / 33点"
+QString todayFigures(const Statistics& g, int student, int level);  // "2回/22点" or "-----"
+QString allFigures(const Statistics& g, int student, int level);    // "9回/99点" or "------"
 // MaxLevelClear: the last level's period-A goal is reached (points and attempts).
 Integer maxLevelClear(const hensuu1& g, int student);
 
@@ -63,7 +64,8 @@ struct RankingLine {
     bool chosen = false;  // the chosen student's own line, the one to select
     LineMark mark = LineMark::None;
 };
-// The lines of List5 for a level: ranked, then narrowed by the grade filter, in fixed-width layout.
+// The lines of a level's ranking list (List5): ranked, then narrowed by the grade filter, in
+// fixed-width layout.
 std::vector<RankingLine> rankingLines(const hensuu1& g, int level, RankingOrder order, const QString& filter);
 
 // The newest `count` whole records of the shared result file, oldest first. A missing file is

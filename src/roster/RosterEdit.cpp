@@ -99,7 +99,6 @@ std::vector<RosterLine> readRosterForEditing(hensuu1& g) {
         lines.push_back(readRosterLine(in));
         const int i = int(lines.size());
         if (i <= kMaxStudent) g.MeiboData[i] = lines.back().record;
-        if (i <= 10000) g.MeiboFlag[i] = FreeFormatReader::toVariant(lines.back().flag);
     }
     return lines;
 }

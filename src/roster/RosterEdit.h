@@ -21,8 +21,8 @@ struct RegistrationInput {
 };
 using RegistrationInputs = std::array<RegistrationInput, kRegistrationRows>;
 
-// Reads every line of the roster into MeiboData(i) and MeiboFlag(i) (line i, hidden rows not
-// compacted) and returns the lines as read.
+// Reads every line of the roster into MeiboData(i) (line i, hidden rows not compacted) and returns
+// the lines as read, each with its flag as the file has it.
 std::vector<RosterLine> readRosterForEditing(hensuu1& g);
 
 // The boxes as the screen shows them after reading: row i's name (its padding dropped) and birth

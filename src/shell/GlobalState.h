@@ -75,7 +75,6 @@ struct LevelTable {
 // The roster, the student working now and the level chosen.
 struct RosterTable {
     Table1D<MeiboRecord> MeiboData{0, kMaxStudent};
-    Table1D<Variant> MeiboFlag{0, 10000};
     Integer MeiboKazu = 0;
     std::vector<Variant> BangouList;  // by row, from 1 (entry 0 unused)
     Table1D<QString> BangouNamae{0, kMaxStudent};
@@ -134,7 +133,6 @@ struct SoundTable {
     Table2D<QString> OtoList{10, 21};  // (cue 0..10, row 0..21): row 0 the cue names, rows 1..20 the wave
                                        // files' base names, row 21 the number of files as text
     QString OtoCommand;                // the last media command sent
-    QString OtoResult;                 // its result code as text, "0" for success
     Integer OtoErrorCount = 0;         // failed answer cues in a row
 };
 
@@ -148,10 +146,7 @@ struct PrintTable {
     Integer PrintCols = 0;
     std::vector<double> PrintColX;
     Integer PrintFontSize = 0;
-    Integer PrintLayout = 0;
     Integer PrintTateYoko = 0;
-    Integer PrinterOption = 0;
-    Integer PrintAuto = 0;
 };
 
 // Every group, for the run.

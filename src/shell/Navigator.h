@@ -21,11 +21,15 @@ enum class Screen {
     FrmHelp
 };
 
-// Lets pending user-interface events run (timers, clicks, repaints) while a screen works.
+// Lets user-interface events run (timers, clicks, repaints) while a screen works.
 class EventPump {
   public:
     virtual ~EventPump() = default;
+    // Runs the events that are pending and returns.
     virtual void yieldToEvents() = 0;
+    // Runs events as they come for at most `milliseconds`, sleeping while none come: the way to
+    // wait without keeping the processor busy.
+    virtual void waitForEvents(int milliseconds) = 0;
 };
 
 // Shows and unloads screens. Only the program's flow calls it; the screen manager creates a

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ProgramError.h"
+#include "platform/Waiter.h"
 
 namespace pekuru {
 
@@ -72,6 +73,8 @@ void ScreenManager::unload(Screen screen) {
 }
 
 void ScreenManager::yieldToEvents() { QCoreApplication::processEvents(); }
+
+void ScreenManager::waitForEvents(int milliseconds) { runEventsFor(milliseconds); }
 
 QWidget* ScreenManager::loaded(Screen screen) const {
     const auto it = loaded_.find(screen);

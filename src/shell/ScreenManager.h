@@ -30,8 +30,12 @@ class ScreenManager : public Navigator {
     // Makes the screen if it is not loaded yet, without showing it.
     QWidget* load(Screen screen) override;
     void show(Screen screen) override;
+    // Hides the screen at once and deletes it once control is back in the event loop at the
+    // level the unload came from: a screen unloaded from inside one of its own handlers (the drill
+    // screen, at the end of its pause) lives until that handler has returned.
     void unload(Screen screen) override;
     void yieldToEvents() override;
+    void waitForEvents(int milliseconds) override;
 
     // Deletes every loaded screen at once (at the end of the run).
     void deleteAll();

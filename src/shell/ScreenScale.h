@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "shell/FontFaces.h"
+
 namespace pekuru {
 
 inline constexpr QSize kDesignSize{1024, 768};
@@ -20,11 +22,6 @@ inline double screenUnit(QSize window) {
                               window.height() / double(kDesignSize.height()));
     return std::max(0.75, u);
 }
-
-// The program's faces: the proportional Gothic for words, the monospaced one where lines of a list
-// are laid out by their width.
-inline const QString kGothicFace = QStringLiteral("IPAPGothic");
-inline const QString kMonoGothicFace = QStringLiteral("IPAGothic");
 
 // The program's proportional Gothic face at a size in points.
 inline QFont gothicFont(double points, bool bold = false) {

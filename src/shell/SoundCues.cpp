@@ -74,9 +74,7 @@ QString SoundCues::failureText(const QString& errorText) {
 
 int SoundCues::playFile(const QString& baseName) {
     g_.OtoCommand = playAndWaitCommand(g_.OtoFolder + baseName + QStringLiteral(".wav"));
-    const int result = media_.send(g_.OtoCommand);
-    g_.OtoResult = QString::number(result);
-    return result;
+    return media_.send(g_.OtoCommand);
 }
 
 bool SoundCues::playListed(int column, int& result) {

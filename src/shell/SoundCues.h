@@ -35,7 +35,7 @@ QString soundListPath(const hensuu1& g);
 void 音ファイル読込(hensuu1& g);
 
 // The six sound cues. Each builds "play "<OtoFolder><name>.wav" wait", sends it and returns when
-// the sound has ended; OtoCommand and OtoResult keep the last command and its result.
+// the sound has ended; OtoCommand keeps the last command sent.
 //
 // The four listed cues draw one file of their column at random. A column that no section of the
 // sound list filled plays nothing: nothing is sent, and for the answer cues it is neither a

@@ -140,101 +140,102 @@ FrmPhotos::FrmPhotos(AppContext& context, QWidget* parent) : QWidget(parent), ct
     setWindowTitle(ctx_.g.ProgTitle + QStringLiteral(" - 写真をパズルにする"));
     paintBackground(this, kBackdropColour, Qt::black);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("写真をパズルにする"));
-    Picture1 = named(new PhotoCropView(this), QStringLiteral("Picture1"));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("絵の名前"));
-    Text1 = named(new QLineEdit(this), QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("絵の名前"));
-    Text1->setMaxLength(40);
-    Label2->setBuddy(Text1);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral(".jpg"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("写真をえらぶ…"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("パズルに追加"));
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("この写真はとばす"));
-    Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("今ある絵"));
-    List1 = named(new QListWidget(this), QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("今ある絵"));
-    List1->setViewMode(QListView::IconMode);
-    List1->setResizeMode(QListView::Adjust);
-    List1->setMovement(QListView::Static);
-    List1->setWordWrap(true);
-    Label5->setBuddy(List1);
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("えらんだ絵を消す"));
-    Label6 = makeLabel(this, QStringLiteral("Label6"));
-    Label6->setWordWrap(true);
-    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("はい、消す"));
-    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("やめる"));
-    Label3 = makeLabel(this, QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    Label3->setAccessibleName(QStringLiteral("お知らせ"));
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"));
+    titleLabel = makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("写真をパズルにする"));
+    cropView = named(new PhotoCropView(this), QStringLiteral("cropView"));
+    nameLabel = makeLabel(this, QStringLiteral("nameLabel"), QStringLiteral("絵の名前"));
+    nameEdit = named(new QLineEdit(this), QStringLiteral("nameEdit"));
+    nameEdit->setAccessibleName(QStringLiteral("絵の名前"));
+    nameEdit->setMaxLength(40);
+    nameLabel->setBuddy(nameEdit);
+    extensionLabel = makeLabel(this, QStringLiteral("extensionLabel"), QStringLiteral(".jpg"));
+    chooseButton = makeButton(this, QStringLiteral("chooseButton"), QStringLiteral("写真をえらぶ…"));
+    addButton = makeButton(this, QStringLiteral("addButton"), QStringLiteral("パズルに追加"));
+    skipButton = makeButton(this, QStringLiteral("skipButton"), QStringLiteral("この写真はとばす"));
+    picturesLabel = makeLabel(this, QStringLiteral("picturesLabel"), QStringLiteral("今ある絵"));
+    pictureList = named(new QListWidget(this), QStringLiteral("pictureList"));
+    pictureList->setAccessibleName(QStringLiteral("今ある絵"));
+    pictureList->setViewMode(QListView::IconMode);
+    pictureList->setResizeMode(QListView::Adjust);
+    pictureList->setMovement(QListView::Static);
+    pictureList->setWordWrap(true);
+    picturesLabel->setBuddy(pictureList);
+    removeButton = makeButton(this, QStringLiteral("removeButton"), QStringLiteral("えらんだ絵を消す"));
+    removeQuestionLabel = makeLabel(this, QStringLiteral("removeQuestionLabel"));
+    removeQuestionLabel->setWordWrap(true);
+    confirmRemoveButton =
+        makeButton(this, QStringLiteral("confirmRemoveButton"), QStringLiteral("はい、消す"));
+    cancelRemoveButton = makeButton(this, QStringLiteral("cancelRemoveButton"), QStringLiteral("やめる"));
+    messageLabel = makeLabel(this, QStringLiteral("messageLabel"));
+    messageLabel->setWordWrap(true);
+    messageLabel->setAccessibleName(QStringLiteral("お知らせ"));
+    backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("戻る"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(titleLabel, 0, 0, 1, 2);
     auto* left = new QVBoxLayout;
-    left->addWidget(Picture1, 1);
+    left->addWidget(cropView, 1);
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(Label2);
-    nameRow->addWidget(Text1, 1);
-    nameRow->addWidget(Label4);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(nameEdit, 1);
+    nameRow->addWidget(extensionLabel);
     left->addLayout(nameRow);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command5);
+    buttons->addWidget(chooseButton);
+    buttons->addWidget(addButton);
+    buttons->addWidget(skipButton);
     left->addLayout(buttons);
     grid->addLayout(left, 1, 0);
     auto* right = new QVBoxLayout;
-    right->addWidget(Label5);
-    right->addWidget(List1, 1);
-    right->addWidget(Command3);
-    right->addWidget(Label6);
+    right->addWidget(picturesLabel);
+    right->addWidget(pictureList, 1);
+    right->addWidget(removeButton);
+    right->addWidget(removeQuestionLabel);
     auto* confirm = new QHBoxLayout;
-    confirm->addWidget(Command6);
-    confirm->addWidget(Command7);
+    confirm->addWidget(confirmRemoveButton);
+    confirm->addWidget(cancelRemoveButton);
     right->addLayout(confirm);
     grid->addLayout(right, 1, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label3, 1);
-    bottom->addWidget(Command4);
+    bottom->addWidget(messageLabel, 1);
+    bottom->addWidget(backButton);
     grid->addLayout(bottom, 2, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(1, 1);
 
-    setTabOrder(Command1, Picture1);
-    setTabOrder(Picture1, Text1);
-    setTabOrder(Text1, Command2);
-    setTabOrder(Command2, Command5);
-    setTabOrder(Command5, List1);
-    setTabOrder(List1, Command3);
-    setTabOrder(Command3, Command6);
-    setTabOrder(Command6, Command7);
-    setTabOrder(Command7, Command4);
+    setTabOrder(chooseButton, cropView);
+    setTabOrder(cropView, nameEdit);
+    setTabOrder(nameEdit, addButton);
+    setTabOrder(addButton, skipButton);
+    setTabOrder(skipButton, pictureList);
+    setTabOrder(pictureList, removeButton);
+    setTabOrder(removeButton, confirmRemoveButton);
+    setTabOrder(confirmRemoveButton, cancelRemoveButton);
+    setTabOrder(cancelRemoveButton, backButton);
 
-    connect(Command1, &QPushButton::clicked, this, &FrmPhotos::choosePhotos);
-    connect(Command2, &QPushButton::clicked, this, &FrmPhotos::addShown);
-    connect(Command5, &QPushButton::clicked, this, &FrmPhotos::showNext);
-    connect(Command3, &QPushButton::clicked, this, &FrmPhotos::askToRemove);
-    connect(Command6, &QPushButton::clicked, this, &FrmPhotos::removeChosen);
-    connect(Command7, &QPushButton::clicked, this, [this] {
-        Label6->hide();
-        Command6->hide();
-        Command7->hide();
-        Command3->setFocus();
+    connect(chooseButton, &QPushButton::clicked, this, &FrmPhotos::choosePhotos);
+    connect(addButton, &QPushButton::clicked, this, &FrmPhotos::addShown);
+    connect(skipButton, &QPushButton::clicked, this, &FrmPhotos::showNext);
+    connect(removeButton, &QPushButton::clicked, this, &FrmPhotos::askToRemove);
+    connect(confirmRemoveButton, &QPushButton::clicked, this, &FrmPhotos::removeChosen);
+    connect(cancelRemoveButton, &QPushButton::clicked, this, [this] {
+        removeQuestionLabel->hide();
+        confirmRemoveButton->hide();
+        cancelRemoveButton->hide();
+        removeButton->setFocus();
     });
-    connect(Text1, &QLineEdit::returnPressed, this, &FrmPhotos::addShown);
-    connect(Command4, &QPushButton::clicked, this, [this] { ctx_.flow.photosClosed(); });
-    connect(List1, &QListWidget::currentRowChanged, this,
-            [this](int row) { Command3->setEnabled(row >= 0); });
+    connect(nameEdit, &QLineEdit::returnPressed, this, &FrmPhotos::addShown);
+    connect(backButton, &QPushButton::clicked, this, [this] { ctx_.flow.photosClosed(); });
+    connect(pictureList, &QListWidget::currentRowChanged, this,
+            [this](int row) { removeButton->setEnabled(row >= 0); });
 
-    Label6->hide();
-    Command6->hide();
-    Command7->hide();
-    Command2->setEnabled(false);
-    Command5->setEnabled(false);
-    Command3->setEnabled(false);
-    Text1->setEnabled(false);
+    removeQuestionLabel->hide();
+    confirmRemoveButton->hide();
+    cancelRemoveButton->hide();
+    addButton->setEnabled(false);
+    skipButton->setEnabled(false);
+    removeButton->setEnabled(false);
+    nameEdit->setEnabled(false);
     fillPictures();
     resize(1024, 768);
     layoutControls();
@@ -242,11 +243,13 @@ FrmPhotos::FrmPhotos(AppContext& context, QWidget* parent) : QWidget(parent), ct
 
 QString FrmPhotos::pictureFolder() const { return ctx_.g.DataFolder + QStringLiteral("picture"); }
 
-QString FrmPhotos::message() const { return Label3->text(); }
+QString FrmPhotos::message() const { return messageLabel->text(); }
 
 void FrmPhotos::say(const QString& text, bool problem) {
-    Label3->setText(text);
-    Label3->setStyleSheet(problem ? QStringLiteral("color: #b00020;") : QStringLiteral("color: #1b5e20;"));
+    messageIsError_ = problem;
+    messageLabel->setText(text);
+    messageLabel->setStyleSheet(problem ? QStringLiteral("color: #b00020;")
+                                        : QStringLiteral("color: #1b5e20;"));
 }
 
 void FrmPhotos::choosePhotos() {
@@ -271,52 +274,54 @@ void FrmPhotos::showNext() {
             say(read.error, true);
             continue;  // the next one, if any; the message stays
         }
-        Picture1->setPhoto(read.image);
+        cropView->setPhoto(read.image);
         QString name = pictureNameFor(shownPath_);
         name.chop(4);
-        Text1->setText(name);
-        Text1->setEnabled(true);
-        Command2->setEnabled(true);
-        Command5->setEnabled(!queue_.isEmpty());
+        nameEdit->setText(name);
+        nameEdit->setEnabled(true);
+        addButton->setEnabled(true);
+        skipButton->setEnabled(!queue_.isEmpty());
         if (queueTotal_ > 1)
-            Label4->setText(QStringLiteral(".jpg　(%1まいのうち%2まい目)").arg(queueTotal_).arg(number));
+            extensionLabel->setText(
+                QStringLiteral(".jpg　(%1まいのうち%2まい目)").arg(queueTotal_).arg(number));
         else
-            Label4->setText(QStringLiteral(".jpg"));
-        if (Label3->text().isEmpty() || !Label3->styleSheet().contains(QStringLiteral("b00020")))
+            extensionLabel->setText(QStringLiteral(".jpg"));
+        // A problem with an earlier photo stays said until something else is.
+        if (!messageIsError_ || messageLabel->text().isEmpty())
             say(QStringLiteral("四角を動かして、パズルにする所をえらび、「パズルに追加」を押してください。"),
                 false);
-        Picture1->setFocus();
+        cropView->setFocus();
         return;
     }
     shownPath_.clear();
-    Picture1->setPhoto(QImage());
-    Text1->clear();
-    Text1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command5->setEnabled(false);
-    Label4->setText(QStringLiteral(".jpg"));
-    Command1->setFocus();
+    cropView->setPhoto(QImage());
+    nameEdit->clear();
+    nameEdit->setEnabled(false);
+    addButton->setEnabled(false);
+    skipButton->setEnabled(false);
+    extensionLabel->setText(QStringLiteral(".jpg"));
+    chooseButton->setFocus();
 }
 
 void FrmPhotos::addShown() {
-    if (Picture1->photo().isNull()) return;
-    const QString name = Text1->text().trimmed() + QStringLiteral(".jpg");
+    if (cropView->photo().isNull()) return;
+    const QString name = nameEdit->text().trimmed() + QStringLiteral(".jpg");
     const QString wanted = pictureNameFor(name);
     if (wanted != name) {
         // The file server's own rule when it has one to say; else the puzzle's (one dot only).
-        QString why =
-            Text1->text().trimmed().isEmpty() ? QStringLiteral("名前がありません。") : fileNameProblem(name);
+        QString why = nameEdit->text().trimmed().isEmpty() ? QStringLiteral("名前がありません。")
+                                                           : fileNameProblem(name);
         if (why.isEmpty()) why = QStringLiteral("名前に「.」は使えません。");
         say(QStringLiteral("名前『%1』は使えません。%2「%3」のような名前にしてください。")
-                .arg(Text1->text(), why, wanted.chopped(4)),
+                .arg(nameEdit->text(), why, wanted.chopped(4)),
             true);
-        Text1->setFocus();
+        nameEdit->setFocus();
         return;
     }
-    const PhotoAdded added = addPhoto(pictureFolder(), Picture1->photo(), Picture1->square(), name);
+    const PhotoAdded added = addPhoto(pictureFolder(), cropView->photo(), cropView->square(), name);
     if (!added.ok()) {
         say(added.error, true);
-        Text1->setFocus();
+        nameEdit->setFocus();
         return;
     }
     fillPictures();
@@ -325,20 +330,21 @@ void FrmPhotos::addShown() {
 }
 
 void FrmPhotos::askToRemove() {
-    QListWidgetItem* item = List1->currentItem();
+    QListWidgetItem* item = pictureList->currentItem();
     if (!item) return;
-    Label6->setText(QStringLiteral("『%1』を消しますか？ 消した絵はもどせません。").arg(item->text()));
-    Label6->show();
-    Command6->show();
-    Command7->show();
-    Command7->setFocus();  // the safe answer first
+    removeQuestionLabel->setText(
+        QStringLiteral("『%1』を消しますか？ 消した絵はもどせません。").arg(item->text()));
+    removeQuestionLabel->show();
+    confirmRemoveButton->show();
+    cancelRemoveButton->show();
+    cancelRemoveButton->setFocus();  // the safe answer first
 }
 
 void FrmPhotos::removeChosen() {
-    QListWidgetItem* item = List1->currentItem();
-    Label6->hide();
-    Command6->hide();
-    Command7->hide();
+    QListWidgetItem* item = pictureList->currentItem();
+    removeQuestionLabel->hide();
+    confirmRemoveButton->hide();
+    cancelRemoveButton->hide();
     if (!item) return;
     const QString name = item->text();
     const QString problem = removePicture(pictureFolder(), name);
@@ -348,7 +354,7 @@ void FrmPhotos::removeChosen() {
     }
     fillPictures();
     say(QStringLiteral("『%1』を消しました。").arg(name), false);
-    List1->setFocus();
+    pictureList->setFocus();
 }
 
 namespace {
@@ -358,7 +364,7 @@ constexpr int kThumbnailSide = 96 * 4;
 }  // namespace
 
 void FrmPhotos::fillPictures() {
-    List1->clear();
+    pictureList->clear();
     const int side = kThumbnailSide;
     const QDir folder(pictureFolder());
     for (const QString& name : usablePictures(絵ファイル一覧(pictureFolder()))) {
@@ -367,11 +373,11 @@ void FrmPhotos::fillPictures() {
         const QSize full = reader.size();
         if (full.isValid()) reader.setScaledSize(full.scaled(side, side, Qt::KeepAspectRatio));
         const QImage thumb = reader.read();
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumb)), name, List1);
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumb)), name, pictureList);
         item->setToolTip(name);
     }
-    Label5->setText(QStringLiteral("今ある絵 (%1まい)").arg(List1->count()));
-    Command3->setEnabled(List1->currentRow() >= 0);
+    picturesLabel->setText(QStringLiteral("今ある絵 (%1まい)").arg(pictureList->count()));
+    removeButton->setEnabled(pictureList->currentRow() >= 0);
 }
 
 void FrmPhotos::resizeEvent(QResizeEvent* event) {
@@ -382,8 +388,9 @@ void FrmPhotos::resizeEvent(QResizeEvent* event) {
 void FrmPhotos::layoutControls() {
     const double u = screenUnit(size());
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) setGothic(w, 14 * u);
-    setGothic(Label1, 22 * u, true);
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
+    setGothic(titleLabel, 22 * u, true);
+    for (QPushButton* b : {chooseButton, addButton, removeButton, backButton, skipButton, confirmRemoveButton,
+                           cancelRemoveButton})
         b->setMinimumHeight(int(40 * u));
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int m = int(16 * u);
@@ -391,8 +398,8 @@ void FrmPhotos::layoutControls() {
         grid->setSpacing(int(10 * u));
     }
     const int side = int(96 * u);
-    List1->setIconSize(QSize(side, side));
-    List1->setGridSize(QSize(side + int(24 * u), side + int(40 * u)));
+    pictureList->setIconSize(QSize(side, side));
+    pictureList->setGridSize(QSize(side + int(24 * u), side + int(40 * u)));
 }
 
 }  // namespace pekuru

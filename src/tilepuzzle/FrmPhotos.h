@@ -55,7 +55,6 @@ class FrmPhotos : public QWidget {
     void askToRemove();
     void removeChosen();
     QString message() const;
-    PhotoCropView* cropView() const { return Picture1; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,13 +70,21 @@ class FrmPhotos : public QWidget {
     QStringList queue_;
     int queueTotal_ = 0;
     QString shownPath_;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    PhotoCropView* Picture1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QListWidget* List1 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
-    QPushButton *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
+    bool messageIsError_ = false;  // what the message label says is a problem, not a step done
+    QLabel* titleLabel = nullptr;
+    // The photo on show and its square; the picture's name with ".jpg" (and which photo of how many).
+    PhotoCropView* cropView = nullptr;
+    QLabel *nameLabel = nullptr, *extensionLabel = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QPushButton *chooseButton = nullptr, *addButton = nullptr, *skipButton = nullptr;
+    // The pictures already in the folder, and the question before one is removed.
+    QLabel* picturesLabel = nullptr;
+    QListWidget* pictureList = nullptr;
+    QPushButton* removeButton = nullptr;
+    QLabel* removeQuestionLabel = nullptr;
+    QPushButton *confirmRemoveButton = nullptr, *cancelRemoveButton = nullptr;
+    QLabel* messageLabel = nullptr;
+    QPushButton* backButton = nullptr;
 };
 
 }  // namespace pekuru

@@ -1,144 +1,181 @@
-// The flow of screens: for every event a screen raises, the screens that come and go, in order,
-// and what runs in between.
+// The flow of screens, road by road through the program's real screens on a copy of the demo
+// classroom: after every step the screens on show are exactly the ones the user should see, and a
+// drill's attempt reaches the finish screen and the certificate.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <functional>
-#include <memory>
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
-#include "app/ScreenFlow.h"
+#include "documents/FrmDocument.h"
+#include "drill/DrillVisit.h"
 #include "records/RecordFormat.h"
-#include "support/Fakes.h"
-#include "support/ScreenFakes.h"
+#include "records/seisekitime1.h"
+#include "shell/Settings.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 
 using namespace pekuru;
 
 namespace {
 
-QString name(Screen s) {
-    static const char* const names[] = {
-        "namesel",  "FrmName2", "seisekitime1", "MainFrm",   "BASEFRM",        "FrmSyuuryou", "FormPrint0",
-        "frmPrint", "frmver",   "FrmPhotos",    "FrmReport", "FrmCertificate", "FrmHelp"};
-    return QString::fromLatin1(names[int(s)]);
-}
-
-struct Log : Navigator {
-    QStringList steps;
-    QWidget* load(Screen s) override {
-        steps << QStringLiteral("load ") + name(s);
-        return nullptr;
-    }
-    void show(Screen s) override { steps << QStringLiteral("show ") + name(s); }
-    void unload(Screen s) override { steps << QStringLiteral("unload ") + name(s); }
-    void yieldToEvents() override { steps << QStringLiteral("yield"); }
-};
-
-struct World {
-    QTemporaryDir dir;
-    std::unique_ptr<hensuu1> g = std::make_unique<hensuu1>();
-    FakeClock clock{QDate(2024, 5, 10), 10 * 3600.0};
-    test::NoWait wait;
-    Results results{*g, clock, wait};
-    Log log;
-    ScreenFlow flow{*g, log, results};
+struct Classroom : test::TestWorld {
+    test::RecordingCues cues;
     int left = 0;
-    World() {
-        g->DataFolder = g->KyoutuuFolder = dir.path() + QStringLiteral("/");
-        flow.onLeave([this] { ++left; });
+
+    // `earlier`: attempts of student 1 at level 1 today, 20 seconds each, before the visit.
+    explicit Classroom(int earlier = 0) : TestWorld(QDate::currentDate(), 10 * 3600.0, 21) {
+        test::copyFolder(QStringLiteral(PEKURU_SOURCE_DIR "/data/sample"), dir.path());
+        program.useCues(cues);
+        program.load(normaliseProgramFolder(dir.path() + QStringLiteral("/教室/ペクル")));
+        program.flow().onLeave([this] { ++left; });
+        QByteArray records;
+        for (int i = 0; i < earlier; ++i) {
+            SeisekiRec r;
+            r.hiduke = dateValue(clock.today());
+            r.jikoku = timeOfDayValue(9 * 3600 + 60 * i);
+            r.bangou = 1;
+            r.level = 1;
+            r.time = 20;
+            records += encode(r);
+        }
+        test::writeBytes(sharedResultPath(*g), records);
+        EXPECT_TRUE(program.start());
+        settle();
     }
+    void settle() {
+        for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    }
+    template <typename T = QWidget>
+    T* control(Screen s, const QString& name) {
+        QWidget* w = screens.loaded(s);
+        T* c = w ? w->findChild<T*>(name) : nullptr;
+        EXPECT_NE(c, nullptr) << test::screenName(s).toStdString() << " " << name.toStdString();
+        return c;
+    }
+    void click(Screen s, const QString& name) {
+        if (auto* b = control<QPushButton>(s, name)) b->click();
+        settle();
+    }
+    void chooseStudent(int row) {
+        control<QListWidget>(Screen::namesel, QStringLiteral("List1"))->setCurrentRow(row);
+        click(Screen::namesel, QStringLiteral("Command14"));
+    }
+    MainFrm* drill() { return qobject_cast<MainFrm*>(screens.loaded(Screen::MainFrm)); }
+    void solveEveryPicture() {
+        ASSERT_NE(drill(), nullptr);
+        test::playEveryPicture(drill(), clock);
+        settle();
+    }
+    QStringList onShow() const { return screens.visible(); }
 };
+
+QString pdfText(const QString& pdf) {
+    return test::runProgram(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+}
 
 }  // namespace
 
-TEST(Flow, EveryEventShowsAndUnloadsItsScreensInOrder) {
-    struct Case {
-        const char* event;
-        std::function<void(Flow&)> raise;
-        QStringList steps;
-    };
-    const Case cases[] = {
-        {"namesShown", [](Flow& f) { f.namesShown(); }, {"unload seisekitime1"}},
-        {"nameConfirmed", [](Flow& f) { f.nameConfirmed(); }, {"show seisekitime1"}},
-        {"rosterEditChosen", [](Flow& f) { f.rosterEditChosen(); }, {"show FrmName2", "unload namesel"}},
-        {"rosterEditEnded", [](Flow& f) { f.rosterEditEnded(); }, {"show namesel", "unload FrmName2"}},
-        {"leaveChosen", [](Flow& f) { f.leaveChosen(); }, {}},
-        {"hubShown", [](Flow& f) { f.hubShown(); }, {"unload namesel"}},
-        {"levelChosen", [](Flow& f) { f.levelChosen(); }, {"yield", "show MainFrm", "unload seisekitime1"}},
-        {"hubLeft", [](Flow& f) { f.hubLeft(); }, {"show namesel"}},
-        {"printingChosen", [](Flow& f) { f.printingChosen(); }, {"show FormPrint0"}},
-        {"drillBegun", [](Flow& f) { f.drillBegun(); }, {"unload seisekitime1", "unload BASEFRM"}},
-        {"drillRefused", [](Flow& f) { f.drillRefused(); }, {"show seisekitime1", "unload MainFrm"}},
-        {"drillEnded",
-         [](Flow& f) {
-             f.drillEnded(Attempt{1, 1, 42, false});
-         },
-         {"show BASEFRM"}},
-        {"finishDue",
-         [](Flow& f) { f.finishDue(); },
-         {"unload MainFrm", "load FrmSyuuryou", "show FrmSyuuryou"}},
-        {"finishShown", [](Flow& f) { f.finishShown(); }, {"unload BASEFRM"}},
-        {"menuChosen", [](Flow& f) { f.menuChosen(); }, {"show seisekitime1", "unload FrmSyuuryou"}},
-        {"againChosen",
-         [](Flow& f) { f.againChosen(); },
-         {"show BASEFRM", "unload FrmSyuuryou", "yield", "show MainFrm"}},
-        {"previewChosen", [](Flow& f) { f.previewChosen(); }, {"show frmPrint"}},
-        {"printingClosed", [](Flow& f) { f.printingClosed(); }, {"unload FormPrint0"}},
-        {"previewClosed", [](Flow& f) { f.previewClosed(); }, {"unload frmPrint"}},
-        {"reportChosen", [](Flow& f) { f.reportChosen(); }, {"show FrmReport"}},
-        {"reportClosed", [](Flow& f) { f.reportClosed(); }, {"unload FrmReport"}},
-        {"certificateChosen",
-         [](Flow& f) { f.certificateChosen(); },
-         {"load FrmCertificate", "show FrmCertificate"}},
-        {"certificateClosed", [](Flow& f) { f.certificateClosed(); }, {"unload FrmCertificate"}},
-        {"photosChosen", [](Flow& f) { f.photosChosen(); }, {"show FrmPhotos"}},
-        {"photosClosed", [](Flow& f) { f.photosClosed(); }, {"unload FrmPhotos"}},
-        {"helpChosen", [](Flow& f) { f.helpChosen(); }, {"show FrmHelp"}},
-        {"helpClosed", [](Flow& f) { f.helpClosed(); }, {"unload FrmHelp"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.event);
-        World w;
-        c.raise(w.flow);
-        EXPECT_EQ(w.log.steps, c.steps);
-        EXPECT_EQ(w.left, QLatin1String(c.event) == QLatin1String("leaveChosen") ? 1 : 0);
+TEST(FlowRoads, ADrillFromTheNameToTheCertificateAndBackToTheNames) {
+    Classroom c(12);  // enough earlier attempts for this one to clear level 1
+    EXPECT_EQ(c.onShow(), QStringList{"namesel"});
+
+    c.chooseStudent(1);  // やまだ先生, student 1
+    ASSERT_EQ(c.g->SeitoBangou, 1);
+    EXPECT_EQ(c.onShow(), QStringList{"seisekitime1"});
+    EXPECT_EQ(c.g->LevelName[2], QStringLiteral("レベル２"));  // named before the hub came up
+
+    c.click(Screen::seisekitime1, QStringLiteral("Command4_1"));
+    EXPECT_EQ(c.onShow(), QStringList{"MainFrm"});
+    ASSERT_EQ(c.g->LevelNo, 1);
+
+    c.solveEveryPicture();
+    EXPECT_EQ(c.onShow(), QStringList{"FrmSyuuryou"});
+    // Recorded once: the earlier attempts and this one of 25 seconds.
+    const QByteArray file = test::readBytes(sharedResultPath(*c.g));
+    ASSERT_EQ(file.size(), 13 * kSeisekiRecLength);
+    const SeisekiRec r = decodeSeisekiRec(file.constData() + 12 * kSeisekiRecLength);
+    EXPECT_EQ(r.bangou, 1);
+    EXPECT_EQ(r.level, 1);
+    EXPECT_EQ(r.time, 25);
+    // The finish screen shows the attempt the flow handed it, and offers the certificate.
+    EXPECT_EQ(c.control<QLabel>(Screen::FrmSyuuryou, QStringLiteral("Label18"))->text(),
+              QStringLiteral("今の成績：25秒"));
+    auto* certificate = c.control<QPushButton>(Screen::FrmSyuuryou, QStringLiteral("Command6"));
+    ASSERT_TRUE(certificate->isVisible());
+
+    certificate->click();
+    c.settle();
+    EXPECT_EQ(c.onShow(), (QStringList{"FrmSyuuryou", "FrmCertificate"}));
+    auto* page = qobject_cast<FrmDocument*>(c.screens.loaded(Screen::FrmCertificate));
+    ASSERT_NE(page, nullptr);
+    const QString pdf = c.dir.filePath(QStringLiteral("certificate.pdf"));
+    page->printToPdf(pdf);
+    const QString text = pdfText(pdf);
+    for (const char* expected : {"やまだ先生", "レベル1", "25秒"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+
+    c.click(Screen::FrmCertificate, QStringLiteral("backButton"));
+    EXPECT_EQ(c.onShow(), QStringList{"FrmSyuuryou"});
+
+    c.click(Screen::FrmSyuuryou, QStringLiteral("Command4"));  // メニューへ
+    EXPECT_EQ(c.onShow(), QStringList{"seisekitime1"});
+
+    c.click(Screen::seisekitime1, QStringLiteral("Command1"));  // 戻る
+    EXPECT_EQ(c.onShow(), QStringList{"namesel"});
+
+    c.click(Screen::namesel, QStringLiteral("Command7"));  // 終了
+    EXPECT_EQ(c.left, 1);
+    EXPECT_TRUE(c.messages.messages.empty());
+}
+
+TEST(FlowRoads, ATimeOverAndTheSameLevelAgain) {
+    Classroom c;
+    c.chooseStudent(2);
+    c.click(Screen::seisekitime1, QStringLiteral("Command4_1"));
+    MainFrm* w = c.drill();
+    ASSERT_NE(w, nullptr);
+    // The clock runs to five times the limit without a picture solved; the tick that ends the
+    // drill unloads the screen, so no tick follows it.
+    for (int s = 0; s < 5 * c.g->SeigenTime[1] && c.drill() == w && w->sTimer1->isActive(); ++s) {
+        c.clock.advanceMs(1000);
+        w->cycle().tick();
     }
+    c.settle();
+    EXPECT_EQ(c.onShow(), QStringList{"FrmSyuuryou"});
+    EXPECT_EQ(c.program.flow().lastAttempt().KirokuTime, kNoTime);
+    EXPECT_TRUE(c.program.flow().lastAttempt().JikanGire);
+    EXPECT_FALSE(c.control<QPushButton>(Screen::FrmSyuuryou, QStringLiteral("Command6"))->isVisible());
+
+    // もう一度: the backdrop, then a fresh drill of the same level with the last one's flags cleared.
+    c.screens.log.clear();
+    c.control<QPushButton>(Screen::FrmSyuuryou, QStringLiteral("Command5"))->click();
+    c.settle();
+    EXPECT_EQ(c.screens.log.mid(0, 3), (QStringList{"show BASEFRM", "unload FrmSyuuryou", "show MainFrm"}));
+    EXPECT_EQ(c.onShow(), QStringList{"MainFrm"});
+    EXPECT_EQ(c.g->JikanGire + c.g->SyuuryouFlag + c.g->KirokuChuu + c.g->SeikaiSuu, 0);
+    ASSERT_NE(c.drill(), nullptr);
+    EXPECT_TRUE(c.drill()->sTimer1->isActive());
+    EXPECT_EQ(test::readBytes(sharedResultPath(*c.g)).size(), kSeisekiRecLength);
 }
 
-TEST(Flow, AConfirmedNameNamesTheLevelsBeforeTheHubComesUp) {
-    World w;
-    w.flow.nameConfirmed();
-    EXPECT_EQ(w.g->LevelCount, 3);
-    EXPECT_EQ(w.g->LevelName[2], QStringLiteral("レベル２"));
-}
+TEST(FlowRoads, TheRosterAndAFolderWithoutPictures) {
+    Classroom c;
+    c.control<QAction>(Screen::namesel, QStringLiteral("mnuNameChange"))->trigger();
+    c.settle();
+    EXPECT_EQ(c.onShow(), QStringList{"FrmName2"});
+    c.click(Screen::FrmName2, QStringLiteral("Command2"));  // 戻る
+    EXPECT_EQ(c.onShow(), QStringList{"namesel"});
 
-TEST(Flow, AStartedLevelBeginsWithTheLastDrillsFlagsCleared) {
-    for (const bool again : {false, true}) {
-        World w;
-        w.g->SyuuryouFlag = w.g->KirokuChuu = w.g->JikanGire = 1;
-        w.g->SeikaiSuu = 5;
-        again ? w.flow.againChosen() : w.flow.levelChosen();
-        EXPECT_EQ(w.g->SyuuryouFlag + w.g->KirokuChuu + w.g->JikanGire + w.g->SeikaiSuu, 0) << again;
-    }
-}
-
-TEST(Flow, TheEndedDrillIsRecordedOnceAndItsOutcomeKeptForTheFinishScreen) {
-    World w;
-    w.results.回数求();  // as the hub does before any drill
-    w.flow.drillEnded(Attempt{7, 2, 42, false});
-    const QByteArray file = test::readBytes(sharedResultPath(*w.g));
-    ASSERT_EQ(file.size(), kSeisekiRecLength);
-    const SeisekiRec r = decodeSeisekiRec(file.constData());
-    EXPECT_EQ(r.bangou, 7);
-    EXPECT_EQ(r.level, 2);
-    EXPECT_EQ(r.time, 42);
-    EXPECT_EQ(w.flow.lastAttempt().KirokuTime, 42);
-    EXPECT_EQ(w.flow.lastOutcome().JikoBestFlag, 1);  // the first attempt ever is a best
-    EXPECT_EQ(w.flow.lastOutcome().SaikouFlag, 1);
-
-    // A time-over is recorded as such and is never a best.
-    w.flow.drillEnded(Attempt{7, 2, kNoTime, true});
-    EXPECT_EQ(test::readBytes(sharedResultPath(*w.g)).size(), 2 * kSeisekiRecLength);
-    EXPECT_EQ(w.flow.lastOutcome().JikoBestFlag, 0);
-    EXPECT_EQ(w.flow.lastOutcome().SaikouFlag, 0);
+    // Without its pictures a level refuses to start: a message, and the hub again.
+    QDir(c.g->DataFolder + QStringLiteral("picture")).removeRecursively();
+    c.chooseStudent(2);
+    c.click(Screen::seisekitime1, QStringLiteral("Command4_1"));
+    EXPECT_EQ(c.onShow(), QStringList{"seisekitime1"});
+    ASSERT_EQ(c.messages.messages.size(), 1u);
+    EXPECT_EQ(c.messages.messages[0].title, QStringLiteral("注意"));
+    EXPECT_TRUE(test::readBytes(sharedResultPath(*c.g)).isEmpty());
 }

@@ -5,6 +5,11 @@
 # folder that has no layer yet. Screens never show or unload one another: only shell (which holds
 # the screen manager) and app (which holds the flow) may include the screen manager or navigator.
 #
+# The libraries link by the same table: the target_link_libraries of each folder's CMakeLists.txt
+# name libraries of their own folder or of lower layers only, and a logic library (a name without
+# _ui) links no library of screens (_ui). The one exception is pekuru_app, the program put
+# together, which links every screen.
+#
 #   0 platform                          the host
 #   1 shell                             start-up, the shared state, the screens' kit
 #   2 tilepuzzle  printing  records  help   logic and screens that need only the state below them
@@ -37,8 +42,48 @@ while IFS=: read -r file line _; do
     faults=$((faults + 1))
 done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"shell/(ScreenManager|Navigator)\.h"' "$src" \
     --include='*.h' --include='*.cpp' --include='*.inl' | grep -vE "^$src/*(shell|app)/" || true)
+# Every library the folders' CMakeLists.txt make, and the folder that makes it.
+declare -A home=()
+while IFS=: read -r file _ text; do
+    name=${text#*add_library(}
+    name=${name%%[[:space:])]*}
+    home[$name]=$(basename "$(dirname "$file")")
+done < <(grep -nE '^[[:space:]]*add_library\(' "$src"/*/CMakeLists.txt 2>/dev/null || true)
+# Each target_link_libraries(...) as one line, comments dropped: FILE:LINE:TARGET LINKED...
+link_lines() {
+    awk 'FNR == 1 { open = 0 }
+         { sub(/#.*/, "") }
+         !open && /^[[:space:]]*target_link_libraries[[:space:]]*\(/ {
+             open = 1; at = FNR; text = $0; sub(/^[^(]*\(/, "", text)
+             if (text ~ /\)/) { sub(/\).*/, "", text); print FILENAME ":" at ":" text; open = 0 }
+             next }
+         open { text = text " " $0
+                if ($0 ~ /\)/) { sub(/\).*/, "", text); print FILENAME ":" at ":" text; open = 0 } }' "$@"
+}
+for cmake in "$src"/*/CMakeLists.txt; do
+    [[ -f $cmake ]] || continue
+    folder=$(basename "$(dirname "$cmake")")
+    [[ -n ${layer[$folder]+set} ]] || continue  # reported above
+    while IFS=: read -r file line text; do
+        read -r -a words <<<"$text"
+        ((${#words[@]} > 0)) || continue
+        target=${words[0]}
+        for linked in "${words[@]:1}"; do
+            [[ -n ${home[$linked]+set} && $linked != "$target" ]] || continue
+            from=${home[$linked]}
+            if [[ -n ${home[$target]+set} && $target != *_ui && $target != pekuru_app && $linked == *_ui ]]; then
+                echo "check-layers: $file:$line: the logic library $target links $linked, a library of screens"
+                faults=$((faults + 1))
+            fi
+            if [[ $from != "$folder" && -n ${layer[$from]+set} ]] && ((layer[$from] >= layer[$folder])); then
+                echo "check-layers: $file:$line: $target of $folder (layer ${layer[$folder]}) links $linked of $from (layer ${layer[$from]})"
+                faults=$((faults + 1))
+            fi
+        done
+    done < <(link_lines "$cmake")
+done
 if ((faults > 0)); then
     echo "check-layers: $faults fault(s) against the layers of $src"
     exit 1
 fi
-echo "check-layers: the folders of $src include one another only downwards"
+echo "check-layers: the folders of $src include and link one another only downwards"

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "documents/FrmDocument.h"
 #include "documents/Report.h"
@@ -174,7 +177,7 @@ TEST(Report, ATeacherMayPrintTheWholeRoster) {
     h.results->回数求();
     FrmDocument screen(*h.ctx, FrmDocument::Kind::Report);
     screen.show();
-    auto* whole = screen.findChild<QRadioButton*>(QStringLiteral("Option2"));
+    auto* whole = screen.findChild<QRadioButton*>(QStringLiteral("rosterOption"));
     ASSERT_TRUE(whole && whole->isVisible());  // for a teacher only
     whole->click();
     const QString pdf = h.dir.filePath(QStringLiteral("roster.pdf"));
@@ -193,7 +196,7 @@ TEST(Report, ATeacherMayPrintTheWholeRoster) {
     Hub pupil(knownAttempts());
     FrmDocument own(*pupil.ctx, FrmDocument::Kind::Report);
     own.show();
-    EXPECT_FALSE(own.findChild<QRadioButton*>(QStringLiteral("Option2"))->isVisible());
+    EXPECT_FALSE(own.findChild<QRadioButton*>(QStringLiteral("rosterOption"))->isVisible());
     EXPECT_EQ(own.defaultFileName(), QStringLiteral("成績表_さとう_たろう_20240510.pdf"));
     // A name with characters that a classroom's Windows share refuses still gives a usable file name.
     pupil.g->SeitoNamae = QStringLiteral("さとう:たろう?\t");
@@ -249,7 +252,30 @@ TEST(DocumentScreen, FitsEverySizeIsNamedAndGoesBackThroughTheFlow) {
         QCoreApplication::processEvents();
         EXPECT_EQ(clippedTexts(&screen), QStringList()) << size.width();
         EXPECT_EQ(controlsWithoutName(&screen), QStringList()) << size.width();
-        screen.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        screen.findChild<QPushButton*>(QStringLiteral("backButton"))->click();
         EXPECT_EQ(h.screens.count(unloaded(Screen::FrmReport)), 1);
+    }
+}
+
+TEST(Certificate, APrinterThatWillNotStartIsToldApartFromAPrintedPage) {
+    CertificateText text;
+    text.name = QStringLiteral("さとう　たろう");
+    text.levelName = QStringLiteral("レベル２");
+    text.date = QDate(2024, 5, 10);
+    text.time = 30;
+    const PaperDocument certificate = certificateDocument(text);
+    QTemporaryDir dir;
+    struct Case {
+        QString path;
+        bool printed;
+    } cases[] = {{dir.filePath(QStringLiteral("page.pdf")), true},
+                 {dir.filePath(QStringLiteral("no such folder/page.pdf")), false}};
+    for (const Case& c : cases) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(c.path);
+        setUpForDocument(certificate, printer);
+        EXPECT_EQ(printDocument(certificate, printer), c.printed) << c.path.toStdString();
+        EXPECT_EQ(QFileInfo(c.path).isFile(), c.printed) << c.path.toStdString();
     }
 }

@@ -28,7 +28,6 @@
 namespace pekuru::test {
 
 using Cues = RecordingCues;
-using Screens = YieldingScreens;
 
 inline void writePicture(const QString& path, int hue) {
     QImage img(300, 300, QImage::Format_RGB32);
@@ -40,9 +39,50 @@ inline void writePicture(const QString& path, int hue) {
     ASSERT_TRUE(img.save(path));
 }
 
-struct Visit : TestWorld<Screens> {
+// A drop of tile `from` on tile `to` of the drill screen, as the platform delivers it after a drag.
+inline void dragTile(MainFrm* w, int from, int to) {
+    auto* source = w->findChild<TileWidget*>(QStringLiteral("PicClipImage1_%1").arg(from));
+    auto* target = w->findChild<TileWidget*>(QStringLiteral("PicClipImage1_%1").arg(to));
+    bool allowed = false;
+    Q_EMIT source->pressed(from, &allowed);
+    if (!allowed) return;
+    Q_EMIT source->dragBegun(from);
+    QMimeData mime;
+    mime.setData(QString::fromLatin1(TileWidget::mimeType()), QByteArray::number(from));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+// Every tile of the picture on the board put in its place by drags.
+inline void solvePicture(MainFrm* w) {
+    const TileBoard& b = w->puzzle().board();
+    for (int k = 1; k <= b.tileCount(); ++k) {
+        for (int j = k + 1; j <= b.tileCount() && b.pieceAt(k) != k; ++j) {
+            if (b.pieceAt(j) == k) dragTile(w, j, k);
+        }
+    }
+}
+
+// The five pictures of a drill, each memorised for four seconds, put right and checked a second
+// later: 25 seconds on the clock.
+inline void playEveryPicture(MainFrm* w, FakeClock& clock) {
+    for (int picture = 1; picture <= 5; ++picture) {
+        for (int s = 0; s < 4; ++s) {
+            clock.advanceMs(1000);
+            w->cycle().tick();
+        }
+        w->findChild<QPushButton*>(QStringLiteral("PicClipCnd1_2"))->click();
+        solvePicture(w);
+        clock.advanceMs(1000);
+        w->cycle().tick();
+        w->findChild<QPushButton*>(QStringLiteral("PicClipCnd1_3"))->click();
+    }
+}
+
+struct Visit : TestWorld {
     Cues cues;
-    int finishShown = 0;
 
     explicit Visit(int level) : TestWorld(QDate(2024, 5, 10), 10 * 3600.0, 11) {
         QDir().mkpath(dir.filePath(QStringLiteral("picture")));
@@ -59,14 +99,9 @@ struct Visit : TestWorld<Screens> {
             g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
         }
         program.useCues(cues);
-        screens.registerScreen(Screen::MainFrm, [](AppContext& c) -> QWidget* { return new MainFrm(c); });
-        standIn(Screen::BASEFRM, QStringLiteral("BASEFRM"));
-        standIn(Screen::seisekitime1, QStringLiteral("seisekitime1"));
-        screens.registerScreen(Screen::FrmSyuuryou, [this](AppContext& c) {
-            ++finishShown;
-            return makeBareScreen(c, QStringLiteral("FrmSyuuryou"), {});
-        });
+        standIn({Screen::BASEFRM, Screen::seisekitime1, Screen::FrmSyuuryou});
     }
+    int finishShown() const { return screens.count(QStringLiteral("show FrmSyuuryou")); }
     // The demo classroom's own pictures in place of the made-up ones (for pictures a person looks at).
     void useSamplePictures(const QString& folder) {
         QDir pictures(dir.filePath(QStringLiteral("picture")));
@@ -100,33 +135,12 @@ struct Visit : TestWorld<Screens> {
         ASSERT_TRUE(b->isVisible()) << name.toStdString();
         b->click();
     }
-    // A drop of tile `from` on tile `to`, as the platform delivers it after a drag.
-    void dragTile(MainFrm* w, int from, int to) {
-        auto* source = find<TileWidget>(w, QStringLiteral("PicClipImage1_%1").arg(from));
-        auto* target = find<TileWidget>(w, QStringLiteral("PicClipImage1_%1").arg(to));
-        bool allowed = false;
-        Q_EMIT source->pressed(from, &allowed);
-        if (!allowed) return;
-        Q_EMIT source->dragBegun(from);
-        QMimeData mime;
-        mime.setData(QString::fromLatin1(TileWidget::mimeType()), QByteArray::number(from));
-        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
-    }
-    void solve(MainFrm* w) {
-        const TileBoard& b = w->puzzle().board();
-        for (int k = 1; k <= b.tileCount(); ++k) {
-            for (int j = k + 1; j <= b.tileCount() && b.pieceAt(k) != k; ++j) {
-                if (b.pieceAt(j) == k) dragTile(w, j, k);
-            }
-        }
-    }
+    void dragTile(MainFrm* w, int from, int to) { test::dragTile(w, from, to); }
+    void solve(MainFrm* w) { solvePicture(w); }
     void secondsPass(MainFrm* w, int s) {
         for (int i = 0; i < s; ++i) {
             clock.advanceMs(1000);
-            if (w->sTimer1->isActive()) w->cycle().tick();
+            if (screens.loaded(Screen::MainFrm) == w && w->sTimer1->isActive()) w->cycle().tick();
         }
     }
 };

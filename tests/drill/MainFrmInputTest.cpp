@@ -325,7 +325,7 @@ TEST(DrillScreenInput, KeysDoNothingWhileAStepYieldsOrTheDrillEnds) {
     EXPECT_TRUE(giveUp.posted);
     EXPECT_EQ(t.g->JikanGire, 1);
     EXPECT_FLOAT_EQ(t.g->StartTime, begun);
-    EXPECT_EQ(t.finishShown, 1);
+    EXPECT_EQ(t.finishShown(), 1);
 }
 
 TEST(DrillScreenInput, ArrowKeysMoveTheFrameOverTheGridAndStopAtItsEdges) {

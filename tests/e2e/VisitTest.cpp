@@ -4,35 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QDragEnterEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "app/Program.h"
-#include "drill/MainFrm.h"
-#include "platform/Waiter.h"
+#include "drill/DrillVisit.h"
 #include "records/RecordFormat.h"
-#include "records/Results.h"
-#include "shell/CuePlayer.h"
 #include "shell/Settings.h"
-#include "support/Fakes.h"
-#include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
-#include "tilepuzzle/TileWidget.h"
+#include "support/TestWorld.h"
 
 using namespace pekuru;
 
 namespace {
-
-using Cues = test::RecordingCues;
-using Screens = test::YieldingScreens;
-using test::NoWait;
 
 void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
@@ -41,20 +25,16 @@ void settle() {
 }  // namespace
 
 TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
-    QTemporaryDir dir;
-    test::copyFolder(QStringLiteral(PEKURU_SOURCE_DIR "/data/sample"), dir.path());
-    const QString programFolder = dir.path() + QStringLiteral("/教室/ペクル");
-    FakeClock clock(QDate::currentDate(), 10 * 3600.0);
-    MersenneRandom random(21);
-    RecordingMessageService messages;
-    Screens screens;
-    screens.clock = &clock;
-    NoWait wait;
-    Cues cues;
-    Program program(clock, random, messages, screens, wait);
-    program.useCues(cues);
-    program.load(normaliseProgramFolder(programFolder));
-    hensuu1* g = &program.state();
+    test::TestWorld world(QDate::currentDate(), 10 * 3600.0, 21);
+    test::copyFolder(QStringLiteral(PEKURU_SOURCE_DIR "/data/sample"), world.dir.path());
+    const QString programFolder = world.dir.path() + QStringLiteral("/教室/ペクル");
+    FakeClock& clock = world.clock;
+    test::RecordingScreens& screens = world.screens;
+    RecordingMessageService& messages = world.messages;
+    test::RecordingCues cues;
+    world.program.useCues(cues);
+    world.program.load(normaliseProgramFolder(programFolder));
+    hensuu1* g = world.g;
 
     // The name selection: choose the second student and confirm.
     screens.show(Screen::namesel);
@@ -81,34 +61,7 @@ TEST(Visit, PickANamePlayLevelOneAndSeeTheNewFigures) {
     settle();
     ASSERT_EQ(g->LevelNo, 1);
 
-    // Five pictures, each memorised for a few seconds and put right by drags.
-    for (int picture = 1; picture <= 5; ++picture) {
-        for (int s = 0; s < 4; ++s) {
-            clock.advanceMs(1000);
-            drill->cycle().tick();
-        }
-        drill->findChild<QPushButton*>(QStringLiteral("PicClipCnd1_2"))->click();
-        const TileBoard& board = drill->puzzle().board();
-        for (int k = 1; k <= board.tileCount(); ++k) {
-            for (int j = k + 1; j <= board.tileCount() && board.pieceAt(k) != k; ++j) {
-                if (board.pieceAt(j) != k) continue;
-                auto* source = drill->findChild<TileWidget*>(QStringLiteral("PicClipImage1_%1").arg(j));
-                auto* target = drill->findChild<TileWidget*>(QStringLiteral("PicClipImage1_%1").arg(k));
-                bool allowed = false;
-                Q_EMIT source->pressed(j, &allowed);
-                ASSERT_TRUE(allowed);
-                QMimeData mime;
-                mime.setData(QString::fromLatin1(TileWidget::mimeType()), QByteArray::number(j));
-                QDragEnterEvent enter(QPoint(3, 3), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-                QCoreApplication::sendEvent(target, &enter);
-                QDropEvent drop(QPointF(3, 3), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-                QCoreApplication::sendEvent(target, &drop);
-            }
-        }
-        clock.advanceMs(1000);
-        drill->cycle().tick();
-        drill->findChild<QPushButton*>(QStringLiteral("PicClipCnd1_3"))->click();
-    }
+    test::playEveryPicture(drill, clock);
     settle();
     EXPECT_EQ(cues.played.count(QStringLiteral("正解")), 5);
 

@@ -27,6 +27,7 @@
 #include "support/Fakes.h"
 #include "support/ScreenFakes.h"
 #include "support/TestSupport.h"
+#include "support/TestWorld.h"
 #include "tilepuzzle/TileWidget.h"
 
 using namespace pekuru;
@@ -86,22 +87,15 @@ TEST(XVisit, RealClicksAndDragsThroughAWholeVisit) {
     RealPointer pointer;
     ASSERT_TRUE(pointer.usable()) << "no X server with the XTest extension on DISPLAY";
 
-    QTemporaryDir dir;
-    ASSERT_EQ(QProcess::execute(
-                  QStringLiteral("cp"),
-                  {QStringLiteral("-R"), QStringLiteral(PEKURU_SOURCE_DIR "/data/sample/."), dir.path()}),
-              0);
-    FakeClock clock(QDate::currentDate(), 10 * 3600.0);
-    MersenneRandom random(7);
-    RecordingMessageService messages;
-    test::YieldingScreens screens;
-    screens.clock = &clock;
-    test::NoWait wait;
+    test::TestWorld world(QDate::currentDate(), 10 * 3600.0, 7);
+    test::copyFolder(QStringLiteral(PEKURU_SOURCE_DIR "/data/sample"), world.dir.path());
+    FakeClock& clock = world.clock;
+    RecordingMessageService& messages = world.messages;
+    test::RecordingScreens& screens = world.screens;
     test::RecordingCues cues;
-    Program program(clock, random, messages, screens, wait);
-    program.useCues(cues);
-    program.load(normaliseProgramFolder(dir.path() + QStringLiteral("/教室/ペクル")));
-    hensuu1* g = &program.state();
+    world.program.useCues(cues);
+    world.program.load(normaliseProgramFolder(world.dir.path() + QStringLiteral("/教室/ペクル")));
+    hensuu1* g = world.g;
 
     // The name selection: click the second student's line, then O.K.
     screens.show(Screen::namesel);

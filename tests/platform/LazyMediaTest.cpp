@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "platform/HostFolders.h"
 #include "platform/LazyMediaCommands.h"
 #include "support/TestSupport.h"
 
@@ -58,6 +59,6 @@ TEST(LazyMedia, TheRealModuleTakesTheCommands) {
 }
 
 TEST(LazyMedia, TheProgramLooksBesideItselfAndInItsPrefix) {
-    EXPECT_EQ(LazyMediaCommands::moduleFoldersFor(QStringLiteral("/opt/pekuru/bin")),
+    EXPECT_EQ(hostFolders(QStringLiteral("/opt/pekuru/bin")).soundModuleFolders,
               QStringList({QStringLiteral("/opt/pekuru/bin"), QStringLiteral("/opt/pekuru/lib/pekuru")}));
 }

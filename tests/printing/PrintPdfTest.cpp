@@ -18,7 +18,7 @@ using namespace pekuru;
 
 namespace {
 
-struct Sheet : test::TestWorld<ScreenManager> {
+struct Sheet : test::TestWorld {
     explicit Sheet(int mode) : TestWorld(QDate(2024, 4, 1), 9 * 3600.0, 4) {
         const QString rows[][4] = {
             {"1", "一石二鳥", "いっせきにちょう", "ひとつのことで二つのとくをすること"},

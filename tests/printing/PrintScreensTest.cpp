@@ -39,7 +39,7 @@ namespace {
 
 const QSize kWindowSizes[] = {{1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
 
-struct Printing : test::TestWorld<ScreenManager> {
+struct Printing : test::TestWorld {
     // `place`: the program folder's path inside the temporary folder.
     explicit Printing(const QString& place = QStringLiteral("ペクル"))
         : TestWorld(QDate(2024, 4, 1), 9 * 3600.0, 5) {
@@ -47,14 +47,6 @@ struct Printing : test::TestWorld<ScreenManager> {
         EXPECT_TRUE(QDir().mkpath(g->AppFolder));
         EXPECT_TRUE(QFile::copy(QStringLiteral(PEKURU_BUILT_IDIOM_TABLE),
                                 g->AppFolder + QStringLiteral("四字02vv.ccc")));
-        screens.registerScreen(Screen::FormPrint0,
-                               [](AppContext& c) -> QWidget* { return new FormPrint0(c); });
-        screens.registerScreen(Screen::frmPrint, [](AppContext& c) -> QWidget* { return new frmPrint(c); });
-    }
-    ~Printing() override {
-        screens.unload(Screen::frmPrint);
-        screens.unload(Screen::FormPrint0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QWidget* open(Screen s, QSize size = {1024, 768}) {
         screens.show(s);

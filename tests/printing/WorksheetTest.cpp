@@ -65,7 +65,6 @@ TEST(Worksheet, AnswerSheetPutsTheAnswerInColumnThree) {
     EXPECT_EQ(std::vector<double>(g->PrintColX.begin() + 1, g->PrintColX.end()),
               (std::vector<double>{0, 0.05, 0.6, 1}));
     EXPECT_EQ(g->PrintFontSize, 13);
-    EXPECT_EQ(g->PrintLayout, 2);
     EXPECT_EQ(g->PrintTateYoko, 1);
 }
 

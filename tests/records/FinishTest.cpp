@@ -30,15 +30,6 @@ using namespace pekuru;
 namespace {
 
 using Cues = test::RecordingCues;
-using test::NoWait;
-
-struct Screens : ScreenManager {
-    std::vector<Screen> shown;
-    QWidget* load(Screen) override { return nullptr; }
-    void show(Screen s) override { shown.push_back(s); }
-    void unload(Screen) override {}
-    void yieldToEvents() override {}
-};
 
 SeisekiRec rec(double day, int student, int level, Long time) {
     SeisekiRec r;
@@ -49,7 +40,7 @@ SeisekiRec rec(double day, int student, int level, Long time) {
     return r;
 }
 
-struct Finish : test::TestWorld<Screens> {
+struct Finish : test::TestWorld {
     Cues cues;
     AttemptOutcome outcome;
     std::unique_ptr<FrmSyuuryou> screen;
@@ -70,6 +61,7 @@ struct Finish : test::TestWorld<Screens> {
             g->LevelName[l] = QStringLiteral("レベル%1").arg(l);
         }
         program.useCues(cues);
+        standIn({Screen::BASEFRM, Screen::MainFrm, Screen::seisekitime1, Screen::FrmCertificate});
     }
     ~Finish() override { screen.reset(); }
     // Records earlier attempts, then this one through the real recording step.
@@ -208,14 +200,14 @@ TEST(FinishScreen, TheButtonsGoBackOrStartTheSameLevelAgain) {
     f.g->SyuuryouFlag = 1;
     f.screen->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     EXPECT_EQ(f.g->SyuuryouFlag, 0);  // the hub entry cleared the last drill's flags
-    EXPECT_EQ(f.screens.shown, (std::vector<Screen>{Screen::BASEFRM, Screen::MainFrm}));
+    EXPECT_EQ(f.screens.log, QStringList({"unload BASEFRM", "show BASEFRM", "unload FrmSyuuryou", "show MainFrm"}));
     EXPECT_FALSE(f.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->isEnabled());
 
     Finish back;
     back.attempt(2, 30);
     back.screen->timer1Fired();
     back.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
-    EXPECT_EQ(back.screens.shown, std::vector<Screen>{Screen::seisekitime1});
+    EXPECT_EQ(back.screens.log, QStringList({"unload BASEFRM", "show seisekitime1", "unload FrmSyuuryou"}));
 }
 
 TEST(FinishScreen, TheCertificateIsOfferedExactlyWhenTheLevelIsCleared) {
@@ -245,7 +237,7 @@ TEST(FinishScreen, TheCertificateIsOfferedExactlyWhenTheLevelIsCleared) {
         EXPECT_TRUE(f.shown("Command4")) << c.what;
         if (c.cleared) {
             f.screen->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
-            EXPECT_EQ(f.screens.shown.back(), Screen::FrmCertificate) << c.what;
+            EXPECT_EQ(f.screens.log.back(), QStringLiteral("show FrmCertificate")) << c.what;
         }
     }
 }
@@ -320,5 +312,5 @@ TEST(ScreenReading, TheFinishScreenIsNamedAndItsButtonsTakeTabAndEnter) {
     EXPECT_EQ(test::accessibleName(menu), QStringLiteral("メニューへ"));
     menu->setFocus();
     QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_EQ(f.screens.shown, std::vector<Screen>{Screen::seisekitime1});
+    EXPECT_EQ(f.screens.log, QStringList({"unload BASEFRM", "show seisekitime1", "unload FrmSyuuryou"}));
 }

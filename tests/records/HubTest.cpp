@@ -405,7 +405,7 @@ TEST(HubScreen, KeysAndButtonsStartALevel) {
         EXPECT_EQ(h.g->LevelNo, 2);
         EXPECT_EQ(w->KeyReady, 0);
         EXPECT_EQ(h.screens.log,
-                  (std::vector<QString>{shown(Screen::MainFrm), unloaded(Screen::seisekitime1)}))
+                  (QStringList{shown(Screen::MainFrm), unloaded(Screen::seisekitime1)}))
             << int(way);
         EXPECT_EQ(h.screens.loaded(Screen::seisekitime1), nullptr);
         EXPECT_NE(h.screens.loaded(Screen::MainFrm), nullptr);
@@ -442,7 +442,7 @@ TEST(HubScreen, ZeroGoesBackToTheNamesOnce) {
     seisekitime1* w = h.open();
     h.screens.log.clear();
     QTest::keyClick(w, Qt::Key_0);
-    EXPECT_EQ(h.screens.log, (std::vector<QString>{shown(Screen::namesel)}));
+    EXPECT_EQ(h.screens.log, (QStringList{shown(Screen::namesel)}));
     EXPECT_TRUE(h.find<QWidget>(w, QStringLiteral("Picture2"))->isVisible());
     QTest::keyClick(w, Qt::Key_0);  // the button is disabled now
     h.find<QPushButton>(w, QStringLiteral("Command1"))->click();

@@ -99,11 +99,6 @@ QByteArray recordsOf(int count, int student) {
     return b;
 }
 
-struct NoWait : Waiter {
-    int calls = 0;
-    void wait(double) override { ++calls; }
-};
-
 }  // namespace
 
 TEST(UnderLoad, EightProcessesAppendingAtOnceLoseNothingAndKeepTheirOrder) {
@@ -205,7 +200,7 @@ TEST(UnderLoad, ACopyKilledInTheMiddleOfAnAppendLeavesALoadableFile) {
         g->LevelValue9[l] = Variant::number(1);
     }
     FakeClock clock(QDate(2024, 5, 10));
-    NoWait waiter;
+    test::NoWait waiter;
     Results results(*g, clock, waiter);
     ASSERT_NO_THROW(results.回数求());
     EXPECT_EQ(g->RecordSuu, kWhole);

@@ -29,21 +29,10 @@ using namespace pekuru;
 
 namespace {
 
-struct Leaving : test::TestWorld<ScreenManager> {
+struct Leaving : test::TestWorld {
     test::Classroom room;
 
-    Leaving() : TestWorld(QDate(2024, 5, 10), 9 * 3600.0, 3) {
-        設定読込(*g, room.programFolder());
-        screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
-            auto* w = new namesel(c);
-            w->load();
-            return w;
-        });
-    }
-    ~Leaving() override {
-        screens.unload(Screen::namesel);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    Leaving() : TestWorld(QDate(2024, 5, 10), 9 * 3600.0, 3) { 設定読込(*g, room.programFolder()); }
     QString menuProgram() const { return room.common() + QStringLiteral("/起動/プログラムメニュー.exe"); }
     // What the stand-in writes: the arguments it was given, one to a line.
     QString output() const { return menuProgram() + QStringLiteral(".args"); }

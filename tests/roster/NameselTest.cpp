@@ -40,25 +40,6 @@ using namespace pekuru;
 
 namespace {
 
-struct Cues : CuePlayer {
-    int wrong = 0;
-    void 正解音再生() override {}
-    void 間違い音再生() override { ++wrong; }
-    void 自己最高音再生() override {}
-    void 不合格音再生() override {}
-    void 最高音再生() override {}
-    void 合格音再生() override {}
-};
-
-// The program's screen manager, noting every screen asked for.
-struct Screens : ScreenManager {
-    std::vector<Screen> requests;
-    void show(Screen s) override {
-        requests.push_back(s);
-        ScreenManager::show(s);
-    }
-    int count(Screen s) const { return int(std::count(requests.begin(), requests.end(), s)); }
-};
 
 QString rosterLine(int number, int born, const QString& name) {
     return QStringLiteral("%1,%2,0,0,\"%3\",0,\"                    \",\"                    \"\n")
@@ -72,9 +53,9 @@ const QString kRoster = rosterLine(1, 1985, QStringLiteral("やまだ先生")) +
                         rosterLine(2, 2010, QStringLiteral("たろう")) +
                         rosterLine(3, 2016, QStringLiteral("はなこ"));
 
-struct Visit : test::TestWorld<Screens> {
+struct Visit : test::TestWorld {
     test::Classroom room;
-    Cues cues;
+    test::RecordingCues cues;
 
     Visit() : TestWorld(QDate(2024, 5, 10), 10 * 3600 + 0.75, 3) {
         room.writeRoster(kRoster);
@@ -92,27 +73,9 @@ struct Visit : test::TestWorld<Screens> {
         }
         test::writeBytes(g->DataFolder + QStringLiteral("成績累積データ.dat"), file);
         program.useCues(cues);
-        screens.registerScreen(Screen::namesel, [](AppContext& c) -> QWidget* {
-            auto* w = new namesel(c);
-            w->load();
-            return w;
-        });
-        screens.registerScreen(Screen::FrmName2, [](AppContext& c) -> QWidget* { return new FrmName2(c); });
-        for (const auto& [s, name] :
-             {std::pair{Screen::seisekitime1, "seisekitime1"}, std::pair{Screen::FormPrint0, "FormPrint0"}})
-            screens.registerScreen(
-                s, [n = QString::fromLatin1(name)](AppContext& c) { return makeBareScreen(c, n, n); });
+        standIn({Screen::seisekitime1, Screen::FormPrint0});
     }
-    ~Visit() override {
-        for (Screen s : {Screen::namesel, Screen::FrmName2, Screen::seisekitime1, Screen::FormPrint0})
-            screens.unload(s);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QWidget* open(Screen s = Screen::namesel) {
-        screens.show(s);
-        QCoreApplication::processEvents();
-        return screens.loaded(s);
-    }
+    QWidget* open(Screen s = Screen::namesel) { return TestWorld::open(s); }
     template <typename T>
     T* find(const QString& name, Screen s = Screen::namesel) {
         QWidget* w = screens.loaded(s);
@@ -336,13 +299,13 @@ TEST(Namesel, EveryWayOfChoosingConfirmsTheStudentOnce) {
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         way.choose(v);
-        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+        EXPECT_EQ(v.screens.count("show seisekitime1"), 1);
         EXPECT_EQ(v.g->SeitoBangou, 2);
         EXPECT_EQ(v.g->SeitoNamae, fixedText(QStringLiteral("たろう")));
         EXPECT_EQ(v.g->SeitoGakunen, QStringLiteral("中２"));
         EXPECT_EQ(v.g->KaisiTime, 36000);
         EXPECT_EQ(v.g->LevelCount, 3);
-        EXPECT_EQ(v.cues.wrong, 0);
+        EXPECT_EQ(v.cues.count(u"間違い"), 0);
         EXPECT_TRUE(v.find<QPushButton>(QStringLiteral("Command14"))->isHidden());
         EXPECT_TRUE(v.find<QLabel>(QStringLiteral("Picture5"))->isVisible());
         EXPECT_EQ(v.label(QStringLiteral("Picture5")), QStringLiteral("Just a moment, please."));
@@ -351,7 +314,7 @@ TEST(Namesel, EveryWayOfChoosingConfirmsTheStudentOnce) {
         QTest::keyClick(v.list(), Qt::Key_1);
         QTest::keyClick(v.list(), Qt::Key_Return);
         v.doubleClickRow(3);
-        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+        EXPECT_EQ(v.screens.count("show seisekitime1"), 1);
         EXPECT_EQ(v.g->SeitoBangou, 2);
     }
 }
@@ -388,8 +351,8 @@ TEST(Namesel, WithoutANameTheCuePlaysAndNothingElseHappens) {
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         way.act(v);
-        EXPECT_EQ(v.cues.wrong, way.cues);
-        EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+        EXPECT_EQ(v.cues.count(u"間違い"), way.cues);
+        EXPECT_EQ(v.screens.count("show seisekitime1"), 0);
         EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
         EXPECT_FALSE(v.find<QPushButton>(QStringLiteral("Command14"))->isHidden());
     }
@@ -398,7 +361,7 @@ TEST(Namesel, WithoutANameTheCuePlaysAndNothingElseHappens) {
     v.ctx->cues = nullptr;
     v.open();
     v.find<QPushButton>(QStringLiteral("Command14"))->click();
-    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+    EXPECT_EQ(v.screens.count("show seisekitime1"), 0);
 }
 
 TEST(Namesel, TheChosenNumberDecidesEvenAfterTheFilterChanged) {
@@ -412,8 +375,8 @@ TEST(Namesel, TheChosenNumberDecidesEvenAfterTheFilterChanged) {
     v.chooseFilter(QStringLiteral("小学生全体"));
     EXPECT_EQ(v.label(QStringLiteral("Label1")), QStringLiteral("名前を選びなさい"));
     v.find<QPushButton>(QStringLiteral("Command14"))->click();
-    EXPECT_EQ(v.cues.wrong, 1);
-    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 0);
+    EXPECT_EQ(v.cues.count(u"間違い"), 1);
+    EXPECT_EQ(v.screens.count("show seisekitime1"), 0);
     // Row 1 is now student 3 (row 3 of the roster): the number, not the row, picks the student.
     v.clickRow(1);
     v.find<QPushButton>(QStringLiteral("Command14"))->click();
@@ -427,7 +390,7 @@ TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndTheGuideOpensBesideTheNames) {
     for (int printOK : {0, 1}) {
         SCOPED_TRACE(printOK);
         Visit v;
-        v.standIn(Screen::FrmHelp, QStringLiteral("FrmHelp"));
+        v.standIn(Screen::FrmHelp);
         v.g->PrintOK = Integer(printOK);
         v.open();
         auto* print = v.find<QPushButton>(QStringLiteral("Command1"));
@@ -435,12 +398,12 @@ TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndTheGuideOpensBesideTheNames) {
         EXPECT_EQ(print->text(), QStringLiteral("印刷"));
         if (printOK == 1) {
             print->click();
-            EXPECT_EQ(v.screens.count(Screen::FormPrint0), 1);
+            EXPECT_EQ(v.screens.count("show FormPrint0"), 1);
             EXPECT_NE(v.screens.loaded(Screen::namesel), nullptr);
         }
         // 目次 opens the guide's window beside the names: no message, the names stay up and usable.
         v.action(QStringLiteral("mnuContents"))->trigger();
-        EXPECT_EQ(v.screens.count(Screen::FrmHelp), 1);
+        EXPECT_EQ(v.screens.count("show FrmHelp"), 1);
         EXPECT_NE(v.screens.loaded(Screen::FrmHelp), nullptr);
         EXPECT_TRUE(v.messages.messages.empty());
         EXPECT_TRUE(v.screens.loaded(Screen::namesel)->isVisible());
@@ -450,11 +413,11 @@ TEST(Namesel, PrintingIsOfferedOnlyWhenEnabledAndTheGuideOpensBesideTheNames) {
 
 TEST(Namesel, TheMenuOpensThePhotosScreenAndTheNamesStay) {
     Visit v;
-    v.standIn(Screen::FrmPhotos, QStringLiteral("FrmPhotos"));
+    v.standIn(Screen::FrmPhotos);
     v.open();
     EXPECT_EQ(v.action(QStringLiteral("mnuPhotos"))->text(), QStringLiteral("写真をパズルにする…"));
     v.action(QStringLiteral("mnuPhotos"))->trigger();
-    EXPECT_EQ(v.screens.count(Screen::FrmPhotos), 1);
+    EXPECT_EQ(v.screens.count("show FrmPhotos"), 1);
     EXPECT_NE(v.screens.loaded(Screen::FrmPhotos), nullptr);
     EXPECT_NE(v.screens.loaded(Screen::namesel), nullptr);
 }
@@ -695,7 +658,7 @@ TEST(ScreenReading, APupilIsChosenAndConfirmedWithTheKeysAlone) {
     auto* ok = v.find<QPushButton>(QStringLiteral("Command14"));
     ASSERT_EQ(QApplication::focusWidget(), ok);
     QTest::keyClick(ok, Qt::Key_Return);
-    EXPECT_EQ(v.screens.count(Screen::seisekitime1), 1);
+    EXPECT_EQ(v.screens.count("show seisekitime1"), 1);
     EXPECT_EQ(v.g->SeitoBangou, 3);
 }
 

@@ -13,6 +13,7 @@ namespace {
 struct CountingPump : EventPump {
     int yields = 0;
     void yieldToEvents() override { ++yields; }
+    void waitForEvents(int) override { ADD_FAILURE() << "the start of a drill does not wait"; }
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/MediaCommands.h"
 #include "platform/MessageService.h"
+#include "platform/Waiter.h"
 
 namespace pekuru {
 
@@ -45,6 +46,14 @@ class FakeClock final : public Clock {
     double seconds_;
     std::uint32_t tick_;
 };
+
+namespace test {
+// Waits that return at once, counted.
+struct NoWait : Waiter {
+    int calls = 0;
+    void wait(double) override { ++calls; }
+};
+}  // namespace test
 
 // Keeps every message for a test to read.
 class RecordingMessageService : public MessageService {

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Texts in a failed expectation read as texts, lists of them too.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace pekuru::test {
 

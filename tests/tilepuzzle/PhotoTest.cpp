@@ -245,7 +245,7 @@ TEST(Photos, ARemovalRemovesOnlyThatPicture) {
 
 namespace {
 
-struct PhotoScreen : test::TestWorld<ScreenManager> {
+struct PhotoScreen : test::TestWorld {
     std::unique_ptr<FrmPhotos> screen;
     PhotoScreen() : TestWorld(QDate(2024, 5, 10), 10 * 3600.0, 7) {
         g->ProgTitle = QStringLiteral("ペクル");
@@ -258,7 +258,7 @@ struct PhotoScreen : test::TestWorld<ScreenManager> {
     }
     QStringList listed() {
         QStringList out;
-        auto* list = find<QListWidget>("List1");
+        auto* list = find<QListWidget>("pictureList");
         for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
         return out;
     }
@@ -279,33 +279,35 @@ TEST(PhotoScreen, PicksAddsShowsAndRemovesWithAConfirmation) {
     s.screen->takePhotos({broken, wide});
     // The broken one is passed over with its reason; the good one waits with its own name.
     EXPECT_TRUE(s.screen->message().contains(QStringLiteral("こわれた.jpg")));
-    EXPECT_EQ(s.find<QLineEdit>("Text1")->text(), QStringLiteral("はなび"));
-    EXPECT_EQ(s.screen->cropView()->square(), QRect(200, 0, 400, 400));
-    s.screen->cropView()->moveSquare({-500, 0});  // all the way to the left: the red half
-    s.find<QPushButton>("Command2")->click();
+    EXPECT_EQ(s.find<QLineEdit>("nameEdit")->text(), QStringLiteral("はなび"));
+    auto* view = s.find<PhotoCropView>("cropView");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->square(), QRect(200, 0, 400, 400));
+    view->moveSquare({-500, 0});  // all the way to the left: the red half
+    s.find<QPushButton>("addButton")->click();
     EXPECT_EQ(s.listed(), QStringList{"はなび.jpg"});
     EXPECT_TRUE(s.screen->message().contains(QStringLiteral("加えました")));
     QImage stored(QDir(s.screen->pictureFolder()).filePath(QStringLiteral("はなび.jpg")));
     EXPECT_TRUE(near(stored.pixelColor(300, 300), Qt::red));
-    EXPECT_FALSE(s.find<QPushButton>("Command2")->isEnabled());  // nothing left to add
+    EXPECT_FALSE(s.find<QPushButton>("addButton")->isEnabled());  // nothing left to add
 
     // Adding it again under the same name is refused, and the name box keeps the focus.
     s.screen->takePhotos({wide});
-    s.find<QPushButton>("Command2")->click();
+    s.find<QPushButton>("addButton")->click();
     EXPECT_TRUE(s.screen->message().contains(QStringLiteral("もうあります")));
-    s.find<QLineEdit>("Text1")->setText(QStringLiteral("はなび2"));
-    s.find<QPushButton>("Command2")->click();
+    s.find<QLineEdit>("nameEdit")->setText(QStringLiteral("はなび2"));
+    s.find<QPushButton>("addButton")->click();
     EXPECT_EQ(s.listed(), (QStringList{"はなび.jpg", "はなび2.jpg"}));
 
     // Removal asks first; "やめる" keeps the picture, "はい、消す" removes it.
-    s.find<QListWidget>("List1")->setCurrentRow(0);
-    s.find<QPushButton>("Command3")->click();
-    EXPECT_TRUE(s.find<QLabel>("Label6")->isVisibleTo(s.screen.get()));
-    EXPECT_TRUE(s.find<QLabel>("Label6")->text().contains(QStringLiteral("はなび.jpg")));
-    s.find<QPushButton>("Command7")->click();
+    s.find<QListWidget>("pictureList")->setCurrentRow(0);
+    s.find<QPushButton>("removeButton")->click();
+    EXPECT_TRUE(s.find<QLabel>("removeQuestionLabel")->isVisibleTo(s.screen.get()));
+    EXPECT_TRUE(s.find<QLabel>("removeQuestionLabel")->text().contains(QStringLiteral("はなび.jpg")));
+    s.find<QPushButton>("cancelRemoveButton")->click();
     EXPECT_EQ(s.listed().size(), 2);
-    s.find<QPushButton>("Command3")->click();
-    s.find<QPushButton>("Command6")->click();
+    s.find<QPushButton>("removeButton")->click();
+    s.find<QPushButton>("confirmRemoveButton")->click();
     EXPECT_EQ(s.listed(), QStringList{"はなび2.jpg"});
     EXPECT_FALSE(QFile::exists(QDir(s.screen->pictureFolder()).filePath(QStringLiteral("はなび.jpg"))));
 }
@@ -328,8 +330,8 @@ TEST(PhotoScreen, ANameTheFileServerRefusesIsToldAndNothingIsStored) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        s.find<QLineEdit>("Text1")->setText(QString::fromUtf8(c.typed));
-        s.find<QPushButton>("Command2")->click();
+        s.find<QLineEdit>("nameEdit")->setText(QString::fromUtf8(c.typed));
+        s.find<QPushButton>("addButton")->click();
         const QString said = s.screen->message();
         EXPECT_TRUE(said.contains(QStringLiteral("『%1』は使えません").arg(QString::fromUtf8(c.typed))))
             << said.toStdString();
@@ -339,7 +341,7 @@ TEST(PhotoScreen, ANameTheFileServerRefusesIsToldAndNothingIsStored) {
     }
 }
 
-TEST(PhotoScreen, FitsEverySizeIsNamedAndTakesTheKeyboard) {
+TEST(PhotoScreen, FitsEverySizeIsNamedTakesTheKeyboardAndCloses) {
     for (const QSize size : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
         PhotoScreen s;
         const QString photo = s.dir.filePath(QStringLiteral("p.png"));
@@ -352,14 +354,16 @@ TEST(PhotoScreen, FitsEverySizeIsNamedAndTakesTheKeyboard) {
         EXPECT_EQ(test::controlsWithoutName(s.screen.get()), QStringList()) << size.width();
         if (size.width() != 1024) continue;
         // The arrow keys move the square; Enter in the name box adds the photo.
-        auto* view = s.screen->cropView();
+        auto* view = s.find<PhotoCropView>("cropView");
         view->setFocus();
         const QRect before = view->square();
         QTest::keyClick(view, Qt::Key_Left);
         EXPECT_LT(view->square().left(), before.left());
-        QTest::keyClick(s.find<QLineEdit>("Text1"), Qt::Key_Return);
+        QTest::keyClick(s.find<QLineEdit>("nameEdit"), Qt::Key_Return);
         EXPECT_EQ(s.listed(), QStringList{"p.jpg"});
-        // Back goes through the flow.
-        s.find<QPushButton>("Command4")->click();
     }
+    // 戻る closes the screen through the flow.
+    PhotoScreen s;
+    s.find<QPushButton>("backButton")->click();
+    EXPECT_EQ(s.screens.log, QStringList{"unload FrmPhotos"});
 }
