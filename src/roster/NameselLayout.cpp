@@ -138,6 +138,44 @@ void namesel::build() {
 
     // Left: the grade filter and the display modes; right: the names.
     auto* body = new QHBoxLayout;
+    body->addLayout(buildSidePanel());
+    body->addSpacing(16);
+
+    List1 = named(new QListWidget(this), QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(QStringLiteral("名前の一覧"));
+    List1->setAccessibleDescription(QStringLiteral("自分の名前を選んで、O.K.を押しなさい"));
+    // Whole lines or nothing: a line cut at the right edge would hide the points.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::currentRowChanged, this, &namesel::clickEntry);
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { clickEntry(List1->row(item)); });
+    connect(List1, &QListWidget::itemDoubleClicked, this, &namesel::doubleClickEntry);
+    body->addWidget(List1, 1);
+    layout->addLayout(body, 1);
+
+    // Bottom: the chosen name and the commands.
+    layout->addLayout(buildFooter());
+
+    // The wait panel covers the screen while the next one loads.
+    Picture5 = named(new QLabel(kWaitWords, this), QStringLiteral("Picture5"));
+    Picture5->setAlignment(Qt::AlignCenter);
+
+    // Typed anywhere on the screen except into the filter box, whose edit takes digits as text.
+    for (const auto key : {Qt::Key_1, Qt::Key_0}) {
+        const int digit = key == Qt::Key_1 ? 1 : 0;
+        for (const QKeySequence& seq : {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)}) {
+            auto* s = new QShortcut(seq, this);
+            connect(s, &QShortcut::activated, this, [this, digit] { digitKey(digit); });
+        }
+    }
+    applyFonts();
+}
+
+// The grade filter and, below it, the display modes.
+QVBoxLayout* namesel::buildSidePanel() {
     auto* side = new QVBoxLayout;
     Combo1 = named(new QComboBox(this), QStringLiteral("Combo1"));
     Combo1->setEditable(true);
@@ -169,25 +207,11 @@ void namesel::build() {
         side->addWidget(Option1[i]);
     }
     side->addStretch();
-    body->addLayout(side);
-    body->addSpacing(16);
+    return side;
+}
 
-    List1 = named(new QListWidget(this), QStringLiteral("List1"));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setAccessibleName(QStringLiteral("名前の一覧"));
-    List1->setAccessibleDescription(QStringLiteral("自分の名前を選んで、O.K.を押しなさい"));
-    // Whole lines or nothing: a line cut at the right edge would hide the points.
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->installEventFilter(this);
-    List1->viewport()->installEventFilter(this);
-    connect(List1, &QListWidget::currentRowChanged, this, &namesel::clickEntry);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { clickEntry(List1->row(item)); });
-    connect(List1, &QListWidget::itemDoubleClicked, this, &namesel::doubleClickEntry);
-    body->addWidget(List1, 1);
-    layout->addLayout(body, 1);
-
-    // Bottom: the chosen name and the commands.
+// The chosen name and the commands.
+QHBoxLayout* namesel::buildFooter() {
     auto* footer = new QHBoxLayout;
     Label1 = named(new QLabel(this), QStringLiteral("Label1"));
     Label1->setMinimumWidth(240);
@@ -207,21 +231,7 @@ void namesel::build() {
     footer->addSpacing(24);
     footer->addWidget(Command1);
     footer->addWidget(Command7);
-    layout->addLayout(footer);
-
-    // The wait panel covers the screen while the next one loads.
-    Picture5 = named(new QLabel(kWaitWords, this), QStringLiteral("Picture5"));
-    Picture5->setAlignment(Qt::AlignCenter);
-
-    // Typed anywhere on the screen except into the filter box, whose edit takes digits as text.
-    for (const auto key : {Qt::Key_1, Qt::Key_0}) {
-        const int digit = key == Qt::Key_1 ? 1 : 0;
-        for (const QKeySequence& seq : {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)}) {
-            auto* s = new QShortcut(seq, this);
-            connect(s, &QShortcut::activated, this, [this, digit] { digitKey(digit); });
-        }
-    }
-    applyFonts();
+    return footer;
 }
 
 void namesel::buildMenu() {

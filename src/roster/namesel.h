@@ -7,6 +7,8 @@
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -45,6 +47,8 @@ class namesel : public QWidget {
   private:
     void build();
     void buildMenu();
+    QVBoxLayout* buildSidePanel();
+    QHBoxLayout* buildFooter();
     void applyFonts();
     void fitListFont();
     void activate();

@@ -170,38 +170,7 @@ FrmPhotos::FrmPhotos(AppContext& context, QWidget* parent) : QWidget(parent), ct
     messageLabel->setAccessibleName(QStringLiteral("お知らせ"));
     backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("戻る"));
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(titleLabel, 0, 0, 1, 2);
-    auto* left = new QVBoxLayout;
-    left->addWidget(cropView, 1);
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(nameLabel);
-    nameRow->addWidget(nameEdit, 1);
-    nameRow->addWidget(extensionLabel);
-    left->addLayout(nameRow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chooseButton);
-    buttons->addWidget(addButton);
-    buttons->addWidget(skipButton);
-    left->addLayout(buttons);
-    grid->addLayout(left, 1, 0);
-    auto* right = new QVBoxLayout;
-    right->addWidget(picturesLabel);
-    right->addWidget(pictureList, 1);
-    right->addWidget(removeButton);
-    right->addWidget(removeQuestionLabel);
-    auto* confirm = new QHBoxLayout;
-    confirm->addWidget(confirmRemoveButton);
-    confirm->addWidget(cancelRemoveButton);
-    right->addLayout(confirm);
-    grid->addLayout(right, 1, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(messageLabel, 1);
-    bottom->addWidget(backButton);
-    grid->addLayout(bottom, 2, 0, 1, 2);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setRowStretch(1, 1);
+    arrangeControls();
 
     setTabOrder(chooseButton, cropView);
     setTabOrder(cropView, nameEdit);
@@ -239,6 +208,43 @@ FrmPhotos::FrmPhotos(AppContext& context, QWidget* parent) : QWidget(parent), ct
     fillPictures();
     resize(1024, 768);
     layoutControls();
+}
+
+// The picture being cut on the left with its name and buttons, the puzzle's pictures on the right,
+// the message and 戻る along the bottom.
+void FrmPhotos::arrangeControls() {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(titleLabel, 0, 0, 1, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(cropView, 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(nameEdit, 1);
+    nameRow->addWidget(extensionLabel);
+    left->addLayout(nameRow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chooseButton);
+    buttons->addWidget(addButton);
+    buttons->addWidget(skipButton);
+    left->addLayout(buttons);
+    grid->addLayout(left, 1, 0);
+    auto* right = new QVBoxLayout;
+    right->addWidget(picturesLabel);
+    right->addWidget(pictureList, 1);
+    right->addWidget(removeButton);
+    right->addWidget(removeQuestionLabel);
+    auto* confirm = new QHBoxLayout;
+    confirm->addWidget(confirmRemoveButton);
+    confirm->addWidget(cancelRemoveButton);
+    right->addLayout(confirm);
+    grid->addLayout(right, 1, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(messageLabel, 1);
+    bottom->addWidget(backButton);
+    grid->addLayout(bottom, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setRowStretch(1, 1);
 }
 
 QString FrmPhotos::pictureFolder() const { return ctx_.g.DataFolder + QStringLiteral("picture"); }

@@ -64,6 +64,7 @@ class FrmPhotos : public QWidget {
     void showNext();
     void fillPictures();
     void say(const QString& text, bool problem);
+    void arrangeControls();  // the grid, once
     void layoutControls();
 
     AppContext& ctx_;
