@@ -183,7 +183,8 @@ void FrmDocument::print() {
         messageLabel->setText(QStringLiteral("印刷しました。"));
     else
         messageLabel->setText(
-            QStringLiteral("プリンター『%1』で印刷できませんでした。プリンターの電源と用紙を確かめてください。")
+            QStringLiteral(
+                "プリンター『%1』で印刷できませんでした。プリンターの電源と用紙を確かめてください。")
                 .arg(printerName));
 }
 

@@ -154,7 +154,7 @@ void DrillCycle::待機後終了画面(double seconds) {
                 return;
             }
             last = now - std::uint32_t(diff - step);  // the excess of a late poll carries over
-            diff -= step;  // the time since the new `last`
+            diff -= step;                             // the time since the new `last`
         }
         // The next step is counted once more than a step has passed since `last`.
         host_.waitForEvents(int(std::clamp<std::int64_t>(step + 1 - diff, 1, step + 1)));

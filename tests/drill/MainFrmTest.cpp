@@ -101,7 +101,8 @@ TEST(DrillScreen, TimeOverShowsTheNoticeAndRecordsTheMarker) {
         ++yieldsAfterUnload;
         aliveThroughout = aliveThroughout && !drill.isNull();
     };
-    QMetaObject::invokeMethod(w, [w] { w->cycle().tick(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        w, [w] { w->cycle().tick(); }, Qt::QueuedConnection);
     QCoreApplication::processEvents();
     EXPECT_GT(yieldsAfterUnload, 0);
     EXPECT_TRUE(aliveThroughout);

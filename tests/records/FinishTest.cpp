@@ -200,7 +200,8 @@ TEST(FinishScreen, TheButtonsGoBackOrStartTheSameLevelAgain) {
     f.g->SyuuryouFlag = 1;
     f.screen->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     EXPECT_EQ(f.g->SyuuryouFlag, 0);  // the hub entry cleared the last drill's flags
-    EXPECT_EQ(f.screens.log, QStringList({"unload BASEFRM", "show BASEFRM", "unload FrmSyuuryou", "show MainFrm"}));
+    EXPECT_EQ(f.screens.log,
+              QStringList({"unload BASEFRM", "show BASEFRM", "unload FrmSyuuryou", "show MainFrm"}));
     EXPECT_FALSE(f.screen->findChild<QPushButton*>(QStringLiteral("Command4"))->isEnabled());
 
     Finish back;

@@ -404,8 +404,7 @@ TEST(HubScreen, KeysAndButtonsStartALevel) {
         }
         EXPECT_EQ(h.g->LevelNo, 2);
         EXPECT_EQ(w->KeyReady, 0);
-        EXPECT_EQ(h.screens.log,
-                  (QStringList{shown(Screen::MainFrm), unloaded(Screen::seisekitime1)}))
+        EXPECT_EQ(h.screens.log, (QStringList{shown(Screen::MainFrm), unloaded(Screen::seisekitime1)}))
             << int(way);
         EXPECT_EQ(h.screens.loaded(Screen::seisekitime1), nullptr);
         EXPECT_NE(h.screens.loaded(Screen::MainFrm), nullptr);

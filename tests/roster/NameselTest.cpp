@@ -40,7 +40,6 @@ using namespace pekuru;
 
 namespace {
 
-
 QString rosterLine(int number, int born, const QString& name) {
     return QStringLiteral("%1,%2,0,0,\"%3\",0,\"                    \",\"                    \"\n")
         .arg(number)

@@ -29,9 +29,9 @@ struct RecordingCues : CuePlayer {
 // Every screen of the program, in the order of their names.
 inline const std::vector<Screen>& allScreens() {
     static const std::vector<Screen> all = {
-        Screen::namesel,    Screen::FrmName2, Screen::seisekitime1, Screen::MainFrm,   Screen::BASEFRM,
-        Screen::FrmSyuuryou, Screen::FormPrint0, Screen::frmPrint, Screen::frmver,   Screen::FrmPhotos,
-        Screen::FrmReport,  Screen::FrmCertificate, Screen::FrmHelp};
+        Screen::namesel,     Screen::FrmName2,       Screen::seisekitime1, Screen::MainFrm, Screen::BASEFRM,
+        Screen::FrmSyuuryou, Screen::FormPrint0,     Screen::frmPrint,     Screen::frmver,  Screen::FrmPhotos,
+        Screen::FrmReport,   Screen::FrmCertificate, Screen::FrmHelp};
     return all;
 }
 inline QString screenName(Screen s) {
